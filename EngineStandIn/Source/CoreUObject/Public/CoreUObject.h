@@ -1,0 +1,20 @@
+// The object system in one include.
+#pragma once
+
+#include "CoreMinimal.h"
+#include "UObject/ObjectMacros.h"
+#include "UObject/UObjectGlobals.h"
+#include "UObject/Object.h"
+#include "UObject/Class.h"
+#include "UObject/Package.h"
+#include "UObject/Field.h"
+#include "UObject/UnrealType.h"
+#include "UObject/ObjectPtr.h"
+#include "UObject/WeakObjectPtr.h"
+#include "UObject/WeakObjectPtrTemplates.h"
+#include "UObject/SoftObjectPath.h"
+#include "UObject/SoftObjectPtr.h"
+#include "UObject/GCObject.h"
+#include "UObject/UObjectIterator.h"
+#include "Templates/SubclassOf.h"
+#include "Templates/Casts.h"
