@@ -74,6 +74,48 @@ namespace
 		return true;
 	}
 
+	// The keys of the settings section as the file holds them now (empty when there is no file).
+	TArray<FString> ReadSettingsKeys(const FString& ConfigPath)
+	{
+		TArray<FString> Keys;
+		FConfigFile File;
+		File.Read(ConfigPath);
+		if (const FConfigSection* Section = File.FindSection(TEXT("ZORLightSettings")))
+		{
+			for (const auto& Pair : *Section)
+			{
+				Keys.AddUnique(Pair.Key.ToString());
+			}
+		}
+		return Keys;
+	}
+
+	void PrintSeededKeys(const FString& ConfigPath, const TArray<FString>& KeysBefore, bool bFileExisted)
+	{
+		const TArray<FString> KeysAfter = ReadSettingsKeys(ConfigPath);
+		TArray<FString> Added;
+		for (const FString& Key : KeysAfter)
+		{
+			if (!KeysBefore.Contains(Key))
+			{
+				Added.Add(Key);
+			}
+		}
+		if (!bFileExisted)
+		{
+			Say(FString::Printf(TEXT("The settings file was missing; start-up wrote it with %d keys at their defaults."), KeysAfter.Num()));
+		}
+		else if (Added.Num() > 0)
+		{
+			Say(FString::Printf(TEXT("Start-up completed the settings file with the defaults of %d missing keys: %s."), Added.Num(),
+				*FString::Join(Added, TEXT(", "))));
+		}
+		else
+		{
+			Say(TEXT("The settings file held every key; start-up kept their values."));
+		}
+	}
+
 	void PrintSettings(const FString& ConfigPath)
 	{
 		Say(FString::Printf(TEXT("Settings read from %s:"), *ConfigPath));
@@ -141,8 +183,13 @@ int main(int Argc, char** Argv)
 	StandIn::FEditorSession Session(SessionOptions);
 	Say(FString::Printf(TEXT("Project: %s"), *Session.GetProjectDir()));
 
+	const FString ConfigPath = FPaths::Combine(Session.GetConfigDir(), TEXT("ZORLightSettings.ini"));
+	const bool bSettingsFileExisted = FPaths::FileExists(ConfigPath);
+	const TArray<FString> KeysBefore = ReadSettingsKeys(ConfigPath);
+
 	Session.StartPlugin();
 	Say(TEXT("Loaded and started the modules ZORLight and ZORLightEditor."));
+	PrintSeededKeys(ConfigPath, KeysBefore, bSettingsFileExisted);
 
 	const FString LevelFile = Options.LevelFile.IsEmpty() ? FString(UTF8_TO_TCHAR(ZOR_DEMO_STAGE)) : Options.LevelFile;
 	FString Error;
@@ -155,7 +202,7 @@ int main(int Argc, char** Argv)
 	Say(Options.LevelFile.IsEmpty() ? FString(TEXT("Opened the built-in demo stage."))
 		: FString::Printf(TEXT("Opened the level %s."), *LevelFile));
 
-	PrintSettings(FPaths::Combine(Session.GetConfigDir(), TEXT("ZORLightSettings.ini")));
+	PrintSettings(ConfigPath);
 	PrintActors(Session.GetEditorWorld());
 
 	Session.UnloadModule(TEXT("ZORLightEditor"));
