@@ -8,6 +8,18 @@ public class ZORLightEditor : ModuleRules
 
 		PublicDependencyModuleNames.AddRange(new string[] { "Core", "CoreUObject", "Engine", "ZORLight" });
 
-		PrivateDependencyModuleNames.AddRange(new string[] { "UnrealEd", "DMXRuntime" });
+		PrivateDependencyModuleNames.AddRange(new string[]
+		{
+			"UnrealEd",
+			"DMXRuntime",
+			"InputCore",
+			"Slate",
+			"SlateCore",
+			"ToolMenus",
+			"LevelEditor",
+			"Projects",
+			"DesktopPlatform",
+			"MainFrame"
+		});
 	}
 }

@@ -12,7 +12,15 @@
 #include "Misc/FileHelper.h"
 #include "Misc/Paths.h"
 #include "StandInTesting/EditorSession.h"
+#include "Framework/Docking/TabManager.h"
 #include "StandInTesting/LevelFile.h"
+#include "StandInTesting/ListDriver.h"
+#include "StandInTesting/MenuDriver.h"
+#include "StandInTesting/SlateDriver.h"
+#include "Widgets/Docking/SDockTab.h"
+#include "Widgets/SWidget.h"
+#include "Widgets/Views/STableViewBase.h"
+#include "ZORFixtureActorBase.h"
 
 #include <cstdio>
 #include <string>
@@ -26,17 +34,61 @@ namespace
 		std::fputc('\n', stdout);
 	}
 
+	/** What the user does in the "ZORLight" drop-down, in the order given on the command line. */
+	struct FMenuStep
+	{
+		enum class EKind : uint8
+		{
+			Show,
+			Set,
+			Toggle,
+			Quality,
+		};
+		EKind Kind = EKind::Show;
+		FString Label;
+		FString Value;
+	};
+
+	/** What the user does in the "UE to GMA Tool", in the order given on the command line. */
+	struct FToolStep
+	{
+		enum class EKind : uint8
+		{
+			Show,
+			StartFID,
+			MATypeNumber,
+			UncheckMode,
+			Sort,
+		};
+		EKind Kind = EKind::Show;
+		FString Name;
+		FString Value;
+	};
+
 	struct FHostOptions
 	{
 		FString ProjectDir = UTF8_TO_TCHAR(ZOR_DEFAULT_PROJECT);
 		FString LevelFile;
+		TArray<FMenuStep> MenuSteps;
+		TArray<FToolStep> ToolSteps;
 	};
 
 	void PrintUsage()
 	{
-		Say(TEXT("Usage: EditorHost [--project DIR] [--level FILE]"));
-		Say(TEXT("  --project DIR  the project folder (its Config/ZORLightSettings.ini is read and written)"));
-		Say(TEXT("  --level FILE   a level file (JSON); without it the built-in demo stage is opened"));
+		Say(TEXT("Usage: EditorHost [--project DIR] [--level FILE] [--show-menu] [--set \"Label=Value\"] [--toggle \"Label\"] [--quality Low|Medium|High|Ultra]"));
+		Say(TEXT("  --project DIR       the project folder (its Config/ZORLightSettings.ini is read and written)"));
+		Say(TEXT("  --level FILE        a level file (JSON); without it the built-in demo stage is opened"));
+		Say(TEXT("  --show-menu         opens the \"ZORLight\" toolbar drop-down and shows its rows"));
+		Say(TEXT("  --set \"Label=Value\" types Value into the spin box of that row and commits it"));
+		Say(TEXT("  --toggle \"Label\"    clicks that entry of the drop-down"));
+		Say(TEXT("  --quality LEVEL     picks that segment of the quality selector"));
+		Say(TEXT("  The menu options run in the order given, each on a freshly opened drop-down."));
+		Say(TEXT("  --show-tool         opens the \"UE to GMA Tool\" and shows its mode rows and patch rows"));
+		Say(TEXT("  --start-fid N       types N into the tool's \"Start FID\" box"));
+		Say(TEXT("  --ma-type \"NAME=NUMBER\" types NUMBER into the Num box of the mode row named NAME"));
+		Say(TEXT("  --uncheck-mode NAME unticks the mode row named NAME"));
+		Say(TEXT("  --sort COLUMN[:desc] clicks the patch list's header (ActorName, FixtureType, Mode, Patch) until it sorts that way"));
+		Say(TEXT("  The tool options run in the order given, after the menu options, in one tool tab."));
 	}
 
 	// Returns false (and says why) when the command line cannot be used.
@@ -46,7 +98,7 @@ namespace
 		{
 			const std::string Arg = Argv[Index];
 			const bool bHasValue = Index + 1 < Argc;
-			if ((Arg == "--project" || Arg == "--level") && !bHasValue)
+			if ((Arg == "--project" || Arg == "--level" || Arg == "--set" || Arg == "--toggle" || Arg == "--quality") && !bHasValue)
 			{
 				Say(FString::Printf(TEXT("EditorHost: %s needs a value"), UTF8_TO_TCHAR(Arg.c_str())));
 				return false;
@@ -58,6 +110,86 @@ namespace
 			else if (Arg == "--level")
 			{
 				Options.LevelFile = UTF8_TO_TCHAR(Argv[++Index]);
+			}
+			else if (Arg == "--show-menu")
+			{
+				Options.MenuSteps.Add(FMenuStep{FMenuStep::EKind::Show, FString(), FString()});
+			}
+			else if (Arg == "--set")
+			{
+				const FString Assignment = UTF8_TO_TCHAR(Argv[++Index]);
+				FString Label;
+				FString Value;
+				// The label may hold '=' only before the last one; values never do.
+				if (!Assignment.Split(TEXT("="), &Label, &Value, ESearchCase::CaseSensitive, ESearchDir::FromEnd) || Label.IsEmpty())
+				{
+					Say(FString::Printf(TEXT("EditorHost: --set needs \"Label=Value\", got '%s'"), *Assignment));
+					return false;
+				}
+				Options.MenuSteps.Add(FMenuStep{FMenuStep::EKind::Set, Label, Value});
+			}
+			else if (Arg == "--toggle")
+			{
+				Options.MenuSteps.Add(FMenuStep{FMenuStep::EKind::Toggle, FString(UTF8_TO_TCHAR(Argv[++Index])), FString()});
+			}
+			else if (Arg == "--quality")
+			{
+				const FString Level = UTF8_TO_TCHAR(Argv[++Index]);
+				if (Level != TEXT("Low") && Level != TEXT("Medium") && Level != TEXT("High") && Level != TEXT("Ultra"))
+				{
+					Say(FString::Printf(TEXT("EditorHost: --quality takes Low, Medium, High or Ultra, got '%s'"), *Level));
+					return false;
+				}
+				Options.MenuSteps.Add(FMenuStep{FMenuStep::EKind::Quality, FString(), Level});
+			}
+			else if (Arg == "--show-tool")
+			{
+				Options.ToolSteps.Add(FToolStep{FToolStep::EKind::Show, FString(), FString()});
+			}
+			else if (Arg == "--start-fid" || Arg == "--ma-type" || Arg == "--uncheck-mode" || Arg == "--sort")
+			{
+				if (!bHasValue)
+				{
+					Say(FString::Printf(TEXT("EditorHost: %s needs a value"), UTF8_TO_TCHAR(Arg.c_str())));
+					return false;
+				}
+				const FString Value = UTF8_TO_TCHAR(Argv[++Index]);
+				if (Arg == "--start-fid")
+				{
+					if (!Value.IsNumeric())
+					{
+						Say(FString::Printf(TEXT("EditorHost: --start-fid needs a number, got '%s'"), *Value));
+						return false;
+					}
+					Options.ToolSteps.Add(FToolStep{FToolStep::EKind::StartFID, FString(), Value});
+				}
+				else if (Arg == "--ma-type")
+				{
+					FString Name;
+					FString Number;
+					if (!Value.Split(TEXT("="), &Name, &Number, ESearchCase::CaseSensitive, ESearchDir::FromEnd) || Name.IsEmpty() || !Number.IsNumeric())
+					{
+						Say(FString::Printf(TEXT("EditorHost: --ma-type needs \"NAME=NUMBER\", got '%s'"), *Value));
+						return false;
+					}
+					Options.ToolSteps.Add(FToolStep{FToolStep::EKind::MATypeNumber, Name, Number});
+				}
+				else if (Arg == "--uncheck-mode")
+				{
+					Options.ToolSteps.Add(FToolStep{FToolStep::EKind::UncheckMode, Value, FString()});
+				}
+				else
+				{
+					FString Column = Value;
+					FString Direction = TEXT("asc");
+					Value.Split(TEXT(":"), &Column, &Direction);
+					if (Direction != TEXT("asc") && Direction != TEXT("desc"))
+					{
+						Say(FString::Printf(TEXT("EditorHost: --sort takes COLUMN or COLUMN:desc, got '%s'"), *Value));
+						return false;
+					}
+					Options.ToolSteps.Add(FToolStep{FToolStep::EKind::Sort, Column, Direction});
+				}
 			}
 			else if (Arg == "--help" || Arg == "-h")
 			{
@@ -152,6 +284,362 @@ namespace
 			Mode ? *Mode->ModeName : TEXT("none"));
 	}
 
+	/** How often the fixture actors were refreshed so far; an apply pass refreshes each one once. */
+	int32 CountFixtureRefreshes(UWorld* World)
+	{
+		int32 Runs = 0;
+		for (TActorIterator<AZORFixtureActorBase> It(World); It; ++It)
+		{
+			Runs += StandIn::FEditorSession::GetConstructionScriptRuns(*It);
+		}
+		return Runs;
+	}
+
+	int32 CountFixtures(UWorld* World)
+	{
+		int32 Count = 0;
+		for (TActorIterator<AZORFixtureActorBase> It(World); It; ++It)
+		{
+			++Count;
+		}
+		return Count;
+	}
+
+	const FName ToolbarMenuName(TEXT("LevelEditor.LevelEditorToolBar.User"));
+	const FName ToolbarSectionName(TEXT("ZORLight"));
+	const FName ComboButtonName(TEXT("ZORLightMenu"));
+
+	/** Clicks the toolbar's "ZORLight" drop-down open, as the user does before every edit. */
+	TSharedPtr<SWidget> OpenSettingsMenu()
+	{
+		return StandIn::OpenComboButtonMenu(ToolbarMenuName, ToolbarSectionName, ComboButtonName);
+	}
+
+	const StandIn::FMenuRow* FindRow(const TArray<StandIn::FMenuRow>& Rows, const FString& Label)
+	{
+		for (const StandIn::FMenuRow& Row : Rows)
+		{
+			if (Row.Kind != StandIn::EMenuRowKind::Heading && Row.Label == Label)
+			{
+				return &Row;
+			}
+		}
+		return nullptr;
+	}
+
+	void ShowMenu(const TSharedRef<SWidget>& Menu)
+	{
+		Say(TEXT("The \"ZORLight\" drop-down shows:"));
+		for (const FString& Line : StandIn::DescribeMenu(Menu))
+		{
+			Say(TEXT("  ") + Line);
+		}
+	}
+
+	/** Runs one step on a freshly opened drop-down; false (after saying why) when it cannot be done. */
+	bool RunMenuStep(const FMenuStep& Step, UWorld* World)
+	{
+		const TSharedPtr<SWidget> OpenedMenu = OpenSettingsMenu();
+		if (!OpenedMenu.IsValid())
+		{
+			Say(TEXT("EditorHost: the toolbar has no \"ZORLight\" drop-down"));
+			return false;
+		}
+		const TSharedRef<SWidget> Menu = OpenedMenu.ToSharedRef();
+		if (Step.Kind == FMenuStep::EKind::Show)
+		{
+			ShowMenu(Menu);
+			return true;
+		}
+
+		const TArray<StandIn::FMenuRow> Rows = StandIn::ListMenuRows(Menu);
+		const int32 RefreshesBefore = CountFixtureRefreshes(World);
+		FString Done;
+		if (Step.Kind == FMenuStep::EKind::Set)
+		{
+			const StandIn::FMenuRow* Row = FindRow(Rows, Step.Label);
+			if (!Row || !Row->bHasSpinBox)
+			{
+				Say(FString::Printf(TEXT("EditorHost: the drop-down has no value row \"%s\""), *Step.Label));
+				return false;
+			}
+			const TArray<TSharedRef<SWidget>> SpinBoxes = StandIn::FindWidgetsByTypeName(Row->Widget.ToSharedRef(), TEXT("SSpinBox<float>"));
+			if (SpinBoxes.Num() != 1 || !StandIn::TypeText(SpinBoxes[0], Step.Value))
+			{
+				Say(FString::Printf(TEXT("EditorHost: could not type into \"%s\""), *Step.Label));
+				return false;
+			}
+			Done = FString::Printf(TEXT("Typed %s into \"%s\" and committed it."), *Step.Value, *Step.Label);
+		}
+		else if (Step.Kind == FMenuStep::EKind::Toggle)
+		{
+			const StandIn::FMenuRow* Row = FindRow(Rows, Step.Label);
+			if (!Row || Row->Kind != StandIn::EMenuRowKind::Entry || !StandIn::ClickMenuEntry(Menu, Step.Label))
+			{
+				Say(FString::Printf(TEXT("EditorHost: the drop-down has no entry \"%s\" to click"), *Step.Label));
+				return false;
+			}
+			Done = FString::Printf(TEXT("Clicked \"%s\"."), *Step.Label);
+		}
+		else
+		{
+			const StandIn::FMenuRow* Selector = nullptr;
+			for (const StandIn::FMenuRow& Row : Rows)
+			{
+				if (Row.Segments.Contains(Step.Value))
+				{
+					Selector = &Row;
+					break;
+				}
+			}
+			// Found by the type name SNew gave it: the host holds no type identity of the plug-in's widgets.
+			const TArray<TSharedRef<SWidget>> Selectors = Selector
+				? StandIn::FindWidgetsByTypeName(Selector->Widget.ToSharedRef(), TEXT("SSegmentedControl<EQualityEpic>"))
+				: TArray<TSharedRef<SWidget>>();
+			if (Selectors.Num() != 1 || !StandIn::PickSegmentByText(Selectors[0], Step.Value))
+			{
+				Say(FString::Printf(TEXT("EditorHost: the drop-down has no quality segment \"%s\""), *Step.Value));
+				return false;
+			}
+			Done = FString::Printf(TEXT("Picked the quality \"%s\"."), *Step.Value);
+		}
+
+		const int32 Refreshes = CountFixtureRefreshes(World) - RefreshesBefore;
+		const int32 Fixtures = CountFixtures(World);
+		const int32 Passes = Fixtures > 0 ? Refreshes / Fixtures : 0;
+		Say(FString::Printf(TEXT("%s The apply pass ran %d time(s) and refreshed %d fixture actor(s)."), *Done, Passes, Refreshes));
+
+		// What the user sees when the drop-down opens again.
+		const TSharedPtr<SWidget> Reopened = OpenSettingsMenu();
+		const FString ShownLabel = Step.Kind == FMenuStep::EKind::Quality ? FString() : Step.Label;
+		for (const StandIn::FMenuRow& Row : StandIn::ListMenuRows(Reopened.ToSharedRef()))
+		{
+			const bool bIsTarget = ShownLabel.IsEmpty() ? Row.Segments.Num() > 0 : (Row.Kind != StandIn::EMenuRowKind::Heading && Row.Label == ShownLabel);
+			if (bIsTarget)
+			{
+				Say(TEXT("  The drop-down now shows: ") + Row.ToString());
+				break;
+			}
+		}
+		return true;
+	}
+
+	// The "UE to GMA Tool" as the user sees it: the tab, its two lists and its tool bar.
+	struct FOpenTool
+	{
+		TSharedPtr<SDockTab> Tab;
+		TSharedPtr<SWidget> Panel;
+		TSharedPtr<STableViewBase> ModeList;
+		TSharedPtr<STableViewBase> PatchList;
+	};
+
+	const FName ModeColumnIsSelected(TEXT("IsSelected"));
+	const FName ModeColumnName(TEXT("Mode"));
+	const FName ModeColumnNum(TEXT("Num"));
+	const FName ModeColumnStatus(TEXT("Status"));
+	const FName PatchColumnIsSelected(TEXT("IsSelected"));
+	const FName PatchColumnActor(TEXT("ActorName"));
+	const FName PatchColumnStatus(TEXT("Status"));
+	const FName PatchColumnFID(TEXT("FixtureID"));
+	const FName PatchColumnType(TEXT("FixtureType"));
+	const FName PatchColumnMode(TEXT("Mode"));
+	const FName PatchColumnPatch(TEXT("Patch"));
+
+	/** Opens the tool through the drop-down's "UE to GMA Tool" entry, as the user does. */
+	bool OpenTool(FOpenTool& OutTool)
+	{
+		const TSharedPtr<SWidget> Menu = OpenSettingsMenu();
+		if (!Menu.IsValid() || !StandIn::ClickMenuEntry(Menu.ToSharedRef(), TEXT("UE to GMA Tool")))
+		{
+			Say(TEXT("EditorHost: the \"ZORLight\" drop-down has no \"UE to GMA Tool\" entry to click"));
+			return false;
+		}
+		OutTool.Tab = FGlobalTabmanager::Get()->FindExistingLiveTab(FTabId(FName(TEXT("UEtoGMA"))));
+		if (!OutTool.Tab.IsValid())
+		{
+			Say(TEXT("EditorHost: the \"UE to GMA Tool\" tab did not open"));
+			return false;
+		}
+		OutTool.Panel = OutTool.Tab->GetContent();
+		// The mode list is the splitter's left pane, so it comes first in the widget tree.
+		TArray<TSharedRef<SWidget>> Lists;
+		for (const TSharedRef<SWidget>& Widget : StandIn::GetAllWidgets(OutTool.Panel.ToSharedRef()))
+		{
+			if (Widget->GetType().ToString().StartsWith(TEXT("SListView<")))
+			{
+				Lists.Add(Widget);
+			}
+		}
+		if (Lists.Num() != 2)
+		{
+			Say(FString::Printf(TEXT("EditorHost: the tool shows %d lists instead of 2"), Lists.Num()));
+			return false;
+		}
+		OutTool.ModeList = StaticCastSharedRef<STableViewBase>(Lists[0]);
+		OutTool.PatchList = StaticCastSharedRef<STableViewBase>(Lists[1]);
+		Say(TEXT("Opened the \"UE to GMA Tool\" from the \"ZORLight\" drop-down."));
+		return true;
+	}
+
+	/** Lets every row of a list be in view, so the whole list can be read in display order. */
+	void ShowAllRows(STableViewBase& List)
+	{
+		StandIn::SetListViewportRows(List, FMath::Max(30, List.GetNumItemsBeingObserved()));
+		StandIn::TickSlate();
+	}
+
+	FString CheckMark(STableViewBase& List, int32 Row, FName Column)
+	{
+		const TOptional<ECheckBoxState> State = StandIn::GetListCellCheckState(List, Row, Column);
+		return State.IsSet() && State.GetValue() == ECheckBoxState::Checked ? TEXT("[x]") : TEXT("[ ]");
+	}
+
+	/** The tooltip a cell shows (the conflict warnings), or empty. */
+	FString CellToolTip(STableViewBase& List, int32 Row, FName Column)
+	{
+		const TSharedPtr<SWidget> Cell = StandIn::GetListCell(List, Row, Column);
+		if (!Cell.IsValid())
+		{
+			return FString();
+		}
+		for (const TSharedRef<SWidget>& Widget : StandIn::GetAllWidgets(Cell.ToSharedRef()))
+		{
+			const FString ToolTip = StandIn::GetToolTipTextOf(*Widget);
+			if (!ToolTip.IsEmpty())
+			{
+				return ToolTip;
+			}
+		}
+		return FString();
+	}
+
+	void ShowTool(const FOpenTool& Tool)
+	{
+		STableViewBase& Modes = *Tool.ModeList;
+		STableViewBase& Patches = *Tool.PatchList;
+		ShowAllRows(Modes);
+		ShowAllRows(Patches);
+
+		Say(FString::Printf(TEXT("The \"UE to GMA Tool\" shows %d mode row(s) (check, name, number, conflict):"), StandIn::GetNumListRows(Modes)));
+		for (int32 Row = 0; Row < StandIn::GetNumListRows(Modes); ++Row)
+		{
+			const FString Conflict = CellToolTip(Modes, Row, ModeColumnStatus);
+			Say(FString::Printf(TEXT("  %s %s | %s%s"), *CheckMark(Modes, Row, ModeColumnIsSelected),
+				*StandIn::GetListCellText(Modes, Row, ModeColumnName), *StandIn::GetListCellText(Modes, Row, ModeColumnNum),
+				Conflict.IsEmpty() ? TEXT("") : *(TEXT(" | ") + Conflict)));
+		}
+
+		FString SortedBy = TEXT("no column");
+		for (const FName Column : {PatchColumnActor, PatchColumnType, PatchColumnMode, PatchColumnPatch})
+		{
+			const EColumnSortMode::Type SortMode = StandIn::GetListColumnSortMode(Patches, Column);
+			if (SortMode != EColumnSortMode::None)
+			{
+				SortedBy = FString::Printf(TEXT("%s, %s"), *Column.ToString(), SortMode == EColumnSortMode::Ascending ? TEXT("ascending") : TEXT("descending"));
+			}
+		}
+		Say(FString::Printf(TEXT("and %d patch row(s) sorted by %s (check, actor, status, FID, type, mode, patch):"), StandIn::GetNumListRows(Patches), *SortedBy));
+		for (int32 Row = 0; Row < StandIn::GetNumListRows(Patches); ++Row)
+		{
+			const FString Conflict = CellToolTip(Patches, Row, PatchColumnStatus);
+			// A shared patch shows its choice of actors in a combo box.
+			FString Actor = StandIn::GetListCellText(Patches, Row, PatchColumnActor);
+			const TArray<FString> Choices = StandIn::GetListCellComboOptions(Patches, Row, PatchColumnActor);
+			if (Choices.Num() > 0)
+			{
+				Actor += FString::Printf(TEXT(" (one of %s)"), *FString::Join(Choices, TEXT(", ")));
+			}
+			Say(FString::Printf(TEXT("  %s %s | %s | %s | %s | %s | %s"), *CheckMark(Patches, Row, PatchColumnIsSelected),
+				*Actor, Conflict.IsEmpty() ? TEXT("-") : *Conflict,
+				*StandIn::GetListCellText(Patches, Row, PatchColumnFID), *StandIn::GetListCellText(Patches, Row, PatchColumnType),
+				*StandIn::GetListCellText(Patches, Row, PatchColumnMode), *StandIn::GetListCellText(Patches, Row, PatchColumnPatch)));
+		}
+	}
+
+	/** Runs one of the user's edits in the open tool; false (after saying why) when it cannot be done. */
+	bool RunToolStep(const FToolStep& Step, const FOpenTool& Tool)
+	{
+		STableViewBase& Modes = *Tool.ModeList;
+		STableViewBase& Patches = *Tool.PatchList;
+		switch (Step.Kind)
+		{
+		case FToolStep::EKind::Show:
+			ShowTool(Tool);
+			return true;
+
+		case FToolStep::EKind::StartFID:
+		{
+			// The tool bar's box is the tool's first number box.
+			const TArray<TSharedRef<SWidget>> SpinBoxes = StandIn::FindWidgetsByTypeName(Tool.Panel.ToSharedRef(), TEXT("SSpinBox<int32>"));
+			if (SpinBoxes.Num() == 0 || !StandIn::TypeText(SpinBoxes[0], Step.Value))
+			{
+				Say(TEXT("EditorHost: could not type into \"Start FID\""));
+				return false;
+			}
+			Say(FString::Printf(TEXT("Typed %s into \"Start FID\" and committed it."), *Step.Value));
+			return true;
+		}
+
+		case FToolStep::EKind::MATypeNumber:
+		case FToolStep::EKind::UncheckMode:
+		{
+			ShowAllRows(Modes);
+			const int32 Row = StandIn::FindListRow(Modes, ModeColumnName, Step.Name);
+			if (Row == INDEX_NONE)
+			{
+				Say(FString::Printf(TEXT("EditorHost: the tool has no mode row \"%s\""), *Step.Name));
+				return false;
+			}
+			if (Step.Kind == FToolStep::EKind::MATypeNumber)
+			{
+				if (!StandIn::CommitListCellNumber(Modes, Row, ModeColumnNum, FCString::Atod(*Step.Value)))
+				{
+					Say(FString::Printf(TEXT("EditorHost: the number of the mode row \"%s\" cannot be edited (is the row unticked?)"), *Step.Name));
+					return false;
+				}
+				Say(FString::Printf(TEXT("Typed %s into the Num box of the mode row \"%s\"; it shows %s."), *Step.Value, *Step.Name,
+					*StandIn::GetListCellText(Modes, Row, ModeColumnNum)));
+				return true;
+			}
+			const TOptional<ECheckBoxState> State = StandIn::GetListCellCheckState(Modes, Row, ModeColumnIsSelected);
+			if (State.IsSet() && State.GetValue() == ECheckBoxState::Unchecked)
+			{
+				Say(FString::Printf(TEXT("The mode row \"%s\" was already unticked."), *Step.Name));
+				return true;
+			}
+			if (!StandIn::ClickListCellCheckBox(Modes, Row, ModeColumnIsSelected))
+			{
+				Say(FString::Printf(TEXT("EditorHost: could not untick the mode row \"%s\""), *Step.Name));
+				return false;
+			}
+			Say(FString::Printf(TEXT("Unticked the mode row \"%s\"."), *Step.Name));
+			return true;
+		}
+
+		case FToolStep::EKind::Sort:
+		{
+			const FName Column(*Step.Name);
+			const SHeaderRow::FColumn* HeaderColumn = StandIn::FindListColumn(Patches, Column);
+			if (!HeaderColumn || !HeaderColumn->SupportsSorting())
+			{
+				Say(FString::Printf(TEXT("EditorHost: the patch list cannot be sorted by \"%s\" (ActorName, FixtureType, Mode or Patch)"), *Step.Name));
+				return false;
+			}
+			const EColumnSortMode::Type Wanted = Step.Value == TEXT("desc") ? EColumnSortMode::Descending : EColumnSortMode::Ascending;
+			int32 Clicks = 0;
+			while (StandIn::GetListColumnSortMode(Patches, Column) != Wanted && Clicks < 2)
+			{
+				StandIn::ClickListColumnHeader(Patches, Column);
+				++Clicks;
+			}
+			Say(FString::Printf(TEXT("Clicked the \"%s\" header %d time(s); the patch list is sorted %s."), *StandIn::GetListColumnLabel(Patches, Column),
+				Clicks, Wanted == EColumnSortMode::Ascending ? TEXT("ascending") : TEXT("descending")));
+			return true;
+		}
+		}
+		return false;
+	}
+
 	void PrintActors(UWorld* World)
 	{
 		int32 Count = 0;
@@ -205,8 +693,38 @@ int main(int Argc, char** Argv)
 	PrintSettings(ConfigPath);
 	PrintActors(Session.GetEditorWorld());
 
+	int32 ExitCode = 0;
+	for (const FMenuStep& Step : Options.MenuSteps)
+	{
+		if (!RunMenuStep(Step, Session.GetEditorWorld()))
+		{
+			ExitCode = 1;
+			break;
+		}
+	}
+	if (ExitCode == 0 && Options.ToolSteps.Num() > 0)
+	{
+		FOpenTool Tool;
+		if (!OpenTool(Tool))
+		{
+			ExitCode = 1;
+		}
+		for (const FToolStep& Step : Options.ToolSteps)
+		{
+			if (ExitCode != 0 || !RunToolStep(Step, Tool))
+			{
+				ExitCode = 1;
+				break;
+			}
+		}
+	}
+	if (Options.MenuSteps.ContainsByPredicate([](const FMenuStep& Step) { return Step.Kind != FMenuStep::EKind::Show; }))
+	{
+		PrintSettings(ConfigPath);
+	}
+
 	Session.UnloadModule(TEXT("ZORLightEditor"));
 	Session.UnloadModule(TEXT("ZORLight"));
 	Say(TEXT("Shut down the modules ZORLightEditor and ZORLight."));
-	return 0;
+	return ExitCode;
 }

@@ -1,8 +1,8 @@
 #include "ZORPrismWheel.h"
 
-namespace ZORPrismWheel
+namespace
 {
-	static constexpr double DiscCentre = 0.5;
+	constexpr double DiscCentre = 0.5;
 }
 
 TArray<int32> UZORPrismWheel::GetValidSelectionSorted() const
@@ -32,8 +32,8 @@ void UZORPrismWheel::UpdateSelectedCirclesRadial()
 	{
 		const double AngleRad = FMath::DegreesToRadians(double(Angles) + 360.0 * double(Step) / double(Count));
 		FPrismWheelFacette& Facette = Facettes[Indices[Step]];
-		Facette.X = ZORPrismWheel::DiscCentre + double(Radius) * FMath::Cos(AngleRad);
-		Facette.Y = ZORPrismWheel::DiscCentre + double(Radius) * FMath::Sin(AngleRad);
+		Facette.X = DiscCentre + double(Radius) * FMath::Cos(AngleRad);
+		Facette.Y = DiscCentre + double(Radius) * FMath::Sin(AngleRad);
 	}
 }
 
@@ -48,8 +48,8 @@ void UZORPrismWheel::UpdateSelectedCirclesMatrix()
 	}
 
 	// Cell (0, 0) is the top-left one; the whole grid is centred, whether or not every cell is used.
-	const double Left = ZORPrismWheel::DiscCentre - 0.5 * double(Cols - 1) * double(ColSpacing);
-	const double Top = ZORPrismWheel::DiscCentre - 0.5 * double(Rows - 1) * double(RowSpacing);
+	const double Left = DiscCentre - 0.5 * double(Cols - 1) * double(ColSpacing);
+	const double Top = DiscCentre - 0.5 * double(Rows - 1) * double(RowSpacing);
 
 	const TArray<int32> Indices = GetValidSelectionSorted();
 	// Facettes beyond the grid's cells stay where they are.

@@ -4,11 +4,41 @@
 #include "Editor/EditorEngine.h"
 #include "Engine/World.h"
 #include "EngineUtils.h"
+#include "Framework/Commands/UIAction.h"
+#include "Framework/Commands/UICommandList.h"
+#include "Framework/Docking/TabManager.h"
+#include "Framework/MultiBox/MultiBoxBuilder.h"
+#include "Framework/MultiBox/MultiBoxExtender.h"
+#include "LevelEditor.h"
 #include "Misc/Paths.h"
 #include "Modules/ModuleManager.h"
+#include "Styling/AppStyle.h"
+#include "Textures/SlateIcon.h"
+#include "ToolMenus.h"
+#include "UObject/UObjectBase.h"
+#include "Widgets/Input/SSegmentedControl.h"
+#include "Widgets/Input/SSpinBox.h"
+#include "Widgets/Layout/SBox.h"
+#include "Widgets/SBoxPanel.h"
+#include "Widgets/Text/STextBlock.h"
+#include "ZORCommands.h"
 #include "ZORFixtureActor.h"
 #include "ZORFixtureActorBase.h"
 #include "ZORFixtureActorStrip.h"
+#include "ZORLightEditorStyle.h"
+
+#define LOCTEXT_NAMESPACE "ZORLightNamespace"
+
+static const FName UEtoGMATabName(TEXT("UEtoGMA"));
+
+/** Handed to every settings menu; nothing extends it yet, but it outlives the module like the engine's extenders. */
+static TSharedPtr<FExtender> SettingsMenuExtender;
+
+namespace ZORLightToolbar
+{
+	static const FName ToolbarMenuName(TEXT("LevelEditor.LevelEditorToolBar.User"));
+	static const FName SectionName(TEXT("ZORLight"));
+}
 
 namespace ZORLightSettings
 {
@@ -84,12 +114,27 @@ void FZORLightEditorModule::StartupModule()
 
 	LoadSettings();
 
+	FZORCommands::Register();
+	BindCommands();
+
 	MenuExtensibilityManager = MakeShared<FExtensibilityManager>();
 	ToolBarExtensibilityManager = MakeShared<FExtensibilityManager>();
+
+	RegisterToolbar();
+	CreateSettingsMenuExtender();
 }
 
 void FZORLightEditorModule::ShutdownModule()
 {
+	// At engine exit the tool menus may already be gone with the object system.
+	if (UObjectInitialized())
+	{
+		UToolMenus::Get()->RemoveSection(ZORLightToolbar::ToolbarMenuName, ZORLightToolbar::SectionName);
+	}
+
+	// The mappings in the level editor's global list stay; they are only reached through these commands.
+	FZORCommands::Unregister();
+
 	MenuExtensibilityManager.Reset();
 	ToolBarExtensibilityManager.Reset();
 }
@@ -316,5 +361,245 @@ void FZORLightEditorModule::ApplySettingsToFixtures()
 		}
 	}
 }
+
+void FZORLightEditorModule::BindCommands()
+{
+	check(!ZORLightLevelEditorMenuCommands.IsValid());
+
+	FLevelEditorModule& LevelEditorModule = FModuleManager::LoadModuleChecked<FLevelEditorModule>(TEXT("LevelEditor"));
+	const TSharedRef<FUICommandList> Actions = LevelEditorModule.GetGlobalLevelEditorActions();
+	const FZORCommands& Commands = FZORCommands::Get();
+
+	Actions->MapAction(
+		Commands.SpawnUEtoGMATab,
+		FExecuteAction::CreateRaw(this, &FZORLightEditorModule::OpenUEtoGMATab),
+		FCanExecuteAction(),
+		EUIActionRepeatMode::RepeatDisabled);
+	Actions->MapAction(
+		Commands.ToggleSmokeEnable,
+		FExecuteAction::CreateStatic(&FZORLightEditorModule::ToggleUseSmoke),
+		FCanExecuteAction(),
+		FIsActionChecked::CreateStatic(&FZORLightEditorModule::IsUseSmokeChecked),
+		EUIActionRepeatMode::RepeatDisabled);
+	Actions->MapAction(
+		Commands.ToggleLightCastShadow,
+		FExecuteAction::CreateStatic(&FZORLightEditorModule::ToggleLightCastShadow),
+		FCanExecuteAction(),
+		FIsActionChecked::CreateStatic(&FZORLightEditorModule::IsLightCastShadowChecked),
+		EUIActionRepeatMode::RepeatDisabled);
+	Actions->MapAction(
+		Commands.ToggleUseDynamicOcclusion,
+		FExecuteAction::CreateStatic(&FZORLightEditorModule::ToggleUseDynamicOcclusion),
+		FCanExecuteAction(),
+		FIsActionChecked::CreateStatic(&FZORLightEditorModule::IsUseDynamicOcclusionChecked),
+		EUIActionRepeatMode::RepeatDisabled);
+	Actions->MapAction(
+		Commands.ToggleDisableLights,
+		FExecuteAction::CreateStatic(&FZORLightEditorModule::ToggleDisableLights),
+		FCanExecuteAction(),
+		FIsActionChecked::CreateStatic(&FZORLightEditorModule::IsDisableLightsChecked),
+		EUIActionRepeatMode::RepeatDisabled);
+}
+
+void FZORLightEditorModule::OpenUEtoGMATab()
+{
+	FGlobalTabmanager::Get()->TryInvokeTab(UEtoGMATabName);
+}
+
+void FZORLightEditorModule::RegisterToolbar()
+{
+	UToolMenu* ToolbarMenu = UToolMenus::Get()->ExtendMenu(ZORLightToolbar::ToolbarMenuName);
+	FToolMenuSection& Section = ToolbarMenu->FindOrAddSection(ZORLightToolbar::SectionName);
+	Section.AddSeparator(ZORLightToolbar::SectionName);
+
+	FToolMenuEntry ComboEntry = FToolMenuEntry::InitComboButton(
+		TEXT("ZORLightMenu"),
+		FToolUIActionChoice(FUIAction()),
+		FNewToolMenuChoice(FOnGetContent::CreateStatic(&FZORLightEditorModule::MakeSettingsMenu)),
+		LOCTEXT("LevelEditorToolbarZORLightButtonLabel", "ZORLight"),
+		LOCTEXT("LevelEditorToolbarZORLightButtonTooltip", "ZORLight Setting"),
+		FSlateIcon(FZORLightEditorStyle::Get().GetStyleSetName(), TEXT("Icons.ZORLightSetting"), NAME_None, NAME_None),
+		false,
+		NAME_None);
+	ComboEntry.StyleNameOverride = TEXT("CalloutToolbar");
+	Section.AddEntry(ComboEntry);
+}
+
+void FZORLightEditorModule::CreateSettingsMenuExtender()
+{
+	SettingsMenuExtender = MakeShared<FExtender>();
+}
+
+/** One settings row: the caption on the left half, a spin box bounded on both ends on the right half. */
+static TSharedRef<SWidget> MakeRangedSpinBoxRow(const FText& Label, float MinValue, float MaxValue, float Value, float Delta, TFunction<void(float)> OnCommit)
+{
+	return SNew(SBox)
+		.MinDesiredWidth(200.0f)
+		[
+			SNew(SHorizontalBox)
+			+ SHorizontalBox::Slot()
+			.FillWidth(0.5f)
+			.VAlign(VAlign_Center)
+			[
+				SNew(STextBlock)
+				.Text(Label)
+				.ColorAndOpacity(FLinearColor::White)
+			]
+			+ SHorizontalBox::Slot()
+			.FillWidth(0.5f)
+			[
+				SNew(SSpinBox<float>)
+				.MinValue(MinValue)
+				.MaxValue(MaxValue)
+				.Value(Value)
+				.Delta(Delta)
+				// Only committed values reach the setter: each one rewrites the ini file and the fixtures.
+				.OnValueCommitted_Lambda([OnCommit](float NewValue, ETextCommit::Type CommitType)
+				{
+					OnCommit(NewValue);
+				})
+			]
+		];
+}
+
+/** As MakeRangedSpinBoxRow, without an upper bound. */
+static TSharedRef<SWidget> MakeSpinBoxRow(const FText& Label, float MinValue, float Value, float Delta, TFunction<void(float)> OnCommit)
+{
+	return SNew(SBox)
+		.MinDesiredWidth(200.0f)
+		[
+			SNew(SHorizontalBox)
+			+ SHorizontalBox::Slot()
+			.FillWidth(0.5f)
+			.VAlign(VAlign_Center)
+			[
+				SNew(STextBlock)
+				.Text(Label)
+				.ColorAndOpacity(FLinearColor::White)
+			]
+			+ SHorizontalBox::Slot()
+			.FillWidth(0.5f)
+			[
+				SNew(SSpinBox<float>)
+				.MinValue(MinValue)
+				.Value(Value)
+				.Delta(Delta)
+				.OnValueCommitted_Lambda([OnCommit](float NewValue, ETextCommit::Type CommitType)
+				{
+					OnCommit(NewValue);
+				})
+			]
+		];
+}
+
+TSharedRef<SWidget> FZORLightEditorModule::MakeSettingsMenu()
+{
+	FLevelEditorModule& LevelEditorModule = FModuleManager::LoadModuleChecked<FLevelEditorModule>(TEXT("LevelEditor"));
+	const TSharedRef<FUICommandList> CommandList = LevelEditorModule.GetGlobalLevelEditorActions();
+	FMenuBuilder MenuBuilder(true, CommandList, SettingsMenuExtender, true, &FAppStyle::Get(), true, NAME_None, true);
+
+	const FZORLightEditorModule& Module = Get();
+	const FZORCommands& Commands = FZORCommands::Get();
+	// Rows carry their own caption; the builder's label is only there for search.
+	const FText RowLabel = FText::FromString(TEXT(" "));
+
+	MenuBuilder.BeginSection(NAME_None, LOCTEXT("QualityLevel", "Quality Level"));
+	MenuBuilder.AddWidget(
+		SNew(SBox)
+		.MinDesiredWidth(300.0f)
+		[
+			SNew(SHorizontalBox)
+			+ SHorizontalBox::Slot()
+			.FillWidth(1.0f)
+			[
+				SNew(SSegmentedControl<EQualityEpic>)
+				.Value(static_cast<EQualityEpic>(Module.QualityIndex))
+				.OnValueChanged_Lambda([](EQualityEpic NewValue)
+				{
+					FZORLightEditorModule::Get().SetQualityLevel(NewValue);
+				})
+				+ SSegmentedControl<EQualityEpic>::Slot(EQualityEpic::Low)
+				.Text(LOCTEXT("EnvironmentSettingsLow", "Low"))
+				+ SSegmentedControl<EQualityEpic>::Slot(EQualityEpic::Medium)
+				.Text(LOCTEXT("DaySequenceSettingsMedium", "Medium"))
+				+ SSegmentedControl<EQualityEpic>::Slot(EQualityEpic::High)
+				.Text(LOCTEXT("DaySequenceSettingsHigh", "High"))
+				+ SSegmentedControl<EQualityEpic>::Slot(EQualityEpic::Ultra)
+				.Text(LOCTEXT("DaySequenceSettingsUltra", "Ultra"))
+			]
+		],
+		RowLabel, false, true, FText());
+
+	MenuBuilder.BeginSection(NAME_None, LOCTEXT("Light&Beams", "Light & Beams"));
+	MenuBuilder.AddWidget(
+		MakeSpinBoxRow(LOCTEXT("LightIntensity Max", "Light Intensity Max"), 0.0f, Module.LightIntensityMax, 0.1f,
+			[](float NewValue) { FZORLightEditorModule::Get().SetLightIntensityMax(NewValue); }),
+		RowLabel, false, true, FText());
+	MenuBuilder.AddWidget(
+		MakeSpinBoxRow(LOCTEXT("Light Distance Max", "Light Distance Max"), 0.0f, Module.LightDistanceMax, 0.1f,
+			[](float NewValue) { FZORLightEditorModule::Get().SetLightDistanceMax(NewValue); }),
+		RowLabel, false, true, FText());
+	MenuBuilder.AddWidget(
+		MakeSpinBoxRow(LOCTEXT("Light Color Temp", "Light Color Temp"), 0.0f, Module.LightColorTemp, 0.1f,
+			[](float NewValue) { FZORLightEditorModule::Get().SetLightColorTemp(NewValue); }),
+		RowLabel, false, true, FText());
+	MenuBuilder.AddWidget(
+		MakeSpinBoxRow(LOCTEXT("Spot light Intensity Scale", "Spot light Intensity Scale"), 0.0f, Module.SpotlightIntensityScale, 0.01f,
+			[](float NewValue) { FZORLightEditorModule::Get().SetSpotlightIntensityScale(NewValue); }),
+		RowLabel, false, true, FText());
+	MenuBuilder.AddWidget(
+		MakeSpinBoxRow(LOCTEXT("Beam Intensity Scale", "Beam Intensity Scale"), 0.0f, Module.BeamIntensityScale, 0.01f,
+			[](float NewValue) { FZORLightEditorModule::Get().SetBeamIntensityScale(NewValue); }),
+		RowLabel, false, true, FText());
+
+	// The same text as label and tooltip, so the menu shows these words rather than the command's own.
+	const FText LightCastShadowText = LOCTEXT("LightCastShadow", "Light Cast Shadow");
+	const FText UseDynamicOcclusionText = LOCTEXT("UseDynamicOcclusion", "Use Dynamic Occlusion");
+	const FText DisableLightsText = LOCTEXT("DisableLights", "Disable Lights");
+	MenuBuilder.AddMenuEntry(Commands.ToggleLightCastShadow, NAME_None, LightCastShadowText, LightCastShadowText, FSlateIcon(), NAME_None);
+	MenuBuilder.AddMenuEntry(Commands.ToggleUseDynamicOcclusion, NAME_None, UseDynamicOcclusionText, UseDynamicOcclusionText, FSlateIcon(), NAME_None);
+	MenuBuilder.AddMenuEntry(Commands.ToggleDisableLights, NAME_None, DisableLightsText, DisableLightsText, FSlateIcon(), NAME_None);
+
+	MenuBuilder.BeginSection(NAME_None, LOCTEXT("Fog&Haze", "Fog & Haze"));
+	const FText FogAndHazeText = LOCTEXT("Fog&Haze", "Fog & Haze");
+	MenuBuilder.AddMenuEntry(Commands.ToggleSmokeEnable, NAME_None, FogAndHazeText, FogAndHazeText, FSlateIcon(), NAME_None);
+	MenuBuilder.AddWidget(
+		MakeRangedSpinBoxRow(LOCTEXT("SmokeIntensity", "Clouds Intensity"), 0.0f, 1.0f, Module.SmokeIntensity, 0.01f,
+			[](float NewValue) { FZORLightEditorModule::Get().SetSmokeIntensity(NewValue); }),
+		RowLabel, false, true, FText());
+	MenuBuilder.AddWidget(
+		MakeRangedSpinBoxRow(LOCTEXT("CloudsScale", "Clouds Scale (x)"), 0.5f, 8.0f, Module.Scale, 0.1f,
+			[](float NewValue) { FZORLightEditorModule::Get().SetScale(NewValue); }),
+		RowLabel, false, true, FText());
+
+	MenuBuilder.BeginSection(NAME_None, LOCTEXT("Wind", "Wind"));
+	MenuBuilder.AddWidget(
+		MakeRangedSpinBoxRow(LOCTEXT("WindDirection", "Wind Direction (deg)"), -180.0f, 180.0f, Module.WindDirection, 0.1f,
+			[](float NewValue) { FZORLightEditorModule::Get().SetWindDirection(NewValue); }),
+		RowLabel, false, true, FText());
+	MenuBuilder.AddWidget(
+		MakeRangedSpinBoxRow(LOCTEXT("WindElevation", "Wind Elevation (deg)"), -180.0f, 180.0f, Module.WindElevation, 0.1f,
+			[](float NewValue) { FZORLightEditorModule::Get().SetWindElevation(NewValue); }),
+		RowLabel, false, true, FText());
+	MenuBuilder.AddWidget(
+		MakeSpinBoxRow(LOCTEXT("WindSpeed", "Wind Speed (km/h)"), 0.0f, Module.WindSpeed, 0.1f,
+			[](float NewValue) { FZORLightEditorModule::Get().SetWindSpeed(NewValue); }),
+		RowLabel, false, true, FText());
+	MenuBuilder.EndSection();
+
+	MenuBuilder.BeginSection(NAME_None, LOCTEXT("UEtoGMALabel", "UE to GMA Tool"));
+	MenuBuilder.AddMenuEntry(
+		Commands.SpawnUEtoGMATab,
+		NAME_None,
+		LOCTEXT("UEtoGMALabel", "UE to GMA Tool"),
+		LOCTEXT("UEtoGMATooltip", "Opens the UE to GMA tool"),
+		FSlateIcon(FZORLightEditorStyle::Get().GetStyleSetName(), TEXT("Icons.UEtoGMA"), NAME_None, NAME_None),
+		NAME_None);
+	MenuBuilder.EndSection();
+
+	return MenuBuilder.MakeWidget();
+}
+
+#undef LOCTEXT_NAMESPACE
 
 IMPLEMENT_MODULE(FZORLightEditorModule, ZORLightEditor)

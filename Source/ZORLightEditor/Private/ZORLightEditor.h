@@ -9,10 +9,12 @@
 class FUICommandList;
 class SDockTab;
 class SFixturePatchList;
+class SWidget;
 
 /**
- * The editor module: owns the scene settings and their ini file, and pushes every change into the
- * fixture actors of the editor world.
+ * The editor module: owns the scene settings and their ini file, pushes every change into the
+ * fixture actors of the editor world, and puts the "ZORLight" settings drop-down on the level
+ * editor's toolbar.
  */
 class FZORLightEditorModule : public IModuleInterface, public IHasMenuExtensibility, public IHasToolBarExtensibility
 {
@@ -59,6 +61,21 @@ public:
 
 	/** Pushes the current settings into every fixture actor of the editor world. */
 	void ApplySettingsToFixtures();
+
+	/** Maps the commands of FZORCommands into the level editor's global command list. */
+	void BindCommands();
+
+	/** Brings up the "UE to GMA Tool" tab. */
+	void OpenUEtoGMATab();
+
+	/** Adds the "ZORLight" drop-down to the level editor's user toolbar. */
+	void RegisterToolbar();
+
+	/** The drop-down's content, built anew each time it opens so it shows the current settings. */
+	static TSharedRef<SWidget> MakeSettingsMenu();
+
+	/** Creates the (empty) extender the settings menu is built with. */
+	static void CreateSettingsMenuExtender();
 
 	TSharedPtr<FUICommandList> ZORLightLevelEditorMenuCommands;
 

@@ -20,6 +20,7 @@
 #include "StandIn/CoreHooks.h"
 #include "StandIn/CoreUObjectHooks.h"
 #include "StandIn/EngineHooks.h"
+#include "StandInTesting/MenuDriver.h"
 #include "UObject/Package.h"
 #include "UObject/UObjectGlobals.h"
 
@@ -86,6 +87,7 @@ namespace StandIn
 		ProjectDir /= TEXT("");
 		IFileManager::Get().MakeDirectory(*ProjectDir, true);
 		UE::StandIn::SetProjectDir(ProjectDir);
+		InitFrameworkRegistries();
 
 		UE::StandIn::SetObjectSystemInitialized(true);
 		ObjectSerialMark = UE::StandIn::GetObjectSerialMark();
@@ -103,6 +105,8 @@ namespace StandIn
 
 	FEditorSession::~FEditorSession()
 	{
+		// As the editor closes its tabs before its modules shut down; the next session starts empty.
+		ResetFrameworkRegistries();
 		UE::StandIn::UnloadAllModules();
 		LoadedModules.Reset();
 

@@ -219,7 +219,7 @@ namespace UE::Math
 			}
 			else
 			{
-				Result.Pitch = FMath::Asin((T)2 * SingularityTest) * RadToDeg;
+				Result.Pitch = FMath::FastAsin((T)2 * SingularityTest) * RadToDeg;
 				Result.Yaw = FMath::Atan2(YawY, YawX) * RadToDeg;
 				Result.Roll = FMath::Atan2((T)-2 * (W * X + Y * Z), (T)1 - (T)2 * (X * X + Y * Y)) * RadToDeg;
 			}

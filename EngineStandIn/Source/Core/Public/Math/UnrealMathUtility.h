@@ -133,6 +133,26 @@ struct FMath
 	static double Tan(double Value) { return std::tan(Value); }
 	static float Asin(float Value) { return std::asin(Clamp(Value, -1.0f, 1.0f)); }
 	static double Asin(double Value) { return std::asin(Clamp(Value, -1.0, 1.0)); }
+	/** The engine's fast arcsine: the 7th-degree minimax polynomial of Abramowitz and Stegun (4.4.46) for
+	 *  acos(|x|) / sqrt(1 - |x|), absolute error about 2e-8 radians. FQuat::Rotator reads its pitch with it. */
+	template <typename T>
+	static T FastAsinImpl(T Value)
+	{
+		const T HalfPi = (T)1.5707963050;
+		const bool bNonNegative = Value >= (T)0;
+		const T X = Value < (T)0 ? -Value : Value;
+		T OneMinusX = (T)1 - X;
+		if (OneMinusX < (T)0)
+		{
+			OneMinusX = (T)0;
+		}
+		const T Root = std::sqrt(OneMinusX);
+		T Result = ((((((((T)-0.0012624911 * X + (T)0.0066700901) * X - (T)0.0170881256) * X + (T)0.0308918810) * X - (T)0.0501743046) * X + (T)0.0889789874) * X - (T)0.2145988016) * X + HalfPi);
+		Result *= Root;
+		return bNonNegative ? HalfPi - Result : Result - HalfPi;
+	}
+	static float FastAsin(float Value) { return FastAsinImpl<float>(Value); }
+	static double FastAsin(double Value) { return FastAsinImpl<double>(Value); }
 	static float Acos(float Value) { return std::acos(Clamp(Value, -1.0f, 1.0f)); }
 	static double Acos(double Value) { return std::acos(Clamp(Value, -1.0, 1.0)); }
 	static float Atan(float Value) { return std::atan(Value); }

@@ -1,0 +1,87 @@
+#pragma once
+
+#include "CoreMinimal.h"
+#include "Input/Reply.h"
+#include "Widgets/DeclarativeSyntaxSupport.h"
+#include "Widgets/SCompoundWidget.h"
+#include "Widgets/Views/SHeaderRow.h"
+#include "Widgets/Views/SListView.h"
+
+class ITableRow;
+class SFixtureModeList;
+class STableViewBase;
+struct FFixturePatchListItem;
+
+/**
+ * The "UE to GMA Tool" panel: a tool bar (Refresh, Export, Start FID, Help/Tutorial) above the fixture
+ * mode list and the list of DMX patches of the level, one row per patch address.
+ */
+class SFixturePatchList : public SCompoundWidget
+{
+public:
+	SLATE_BEGIN_ARGS(SFixturePatchList)
+	{
+	}
+	SLATE_END_ARGS()
+
+	virtual ~SFixturePatchList() override;
+
+	void Construct(const FArguments& InArgs);
+
+	/** Rebuilds Items from the editor world, then the mode list. */
+	void RefreshPatchItems();
+
+	/** Numbers the checked items from StartFID in list order; the others get -1. */
+	void RenumberFixtureIDs();
+
+	void OnStartFIDChanged(int32 NewValue);
+
+	void OnSortModeChanged(const EColumnSortPriority::Type InSortPriority, const FName& InColumnId, const EColumnSortMode::Type InSortMode);
+
+	void OnSelectionChanged(TSharedPtr<FFixturePatchListItem> InItem, ESelectInfo::Type SelectInfo);
+
+	/** Ticks exactly the mode rows that some ticked patch row uses, then renumbers. */
+	void MarkModesInUse();
+
+	FReply OnRefreshClicked();
+	FReply OnExportClicked();
+	FReply OnHelpClicked();
+
+	TSharedRef<SWidget> MakeToolbar();
+	TSharedRef<SHeaderRow> MakeHeaderRow();
+	TSharedRef<ITableRow> OnGenerateRow(TSharedPtr<FFixturePatchListItem> InItem, const TSharedRef<STableViewBase>& OwnerTable);
+
+	/** Column ids of the patch list. */
+	static const FName ColumnID_IsSelected;
+	static const FName ColumnID_ActorName;
+	static const FName ColumnID_Status;
+	static const FName ColumnID_FixtureID;
+	static const FName ColumnID_FixtureType;
+	static const FName ColumnID_Mode;
+	static const FName ColumnID_Patch;
+
+	TSharedPtr<SListView<TSharedPtr<FFixturePatchListItem>>> ListView;
+	TSharedPtr<SHeaderRow> HeaderRow;
+
+	/** The rows in display order; the list view and the mode list read this array. */
+	TArray<TSharedPtr<FFixturePatchListItem>> Items;
+
+	FName SortColumn;
+	EColumnSortMode::Type SortMode = EColumnSortMode::None;
+	EColumnSortPriority::Type SortPriority = EColumnSortPriority::Primary;
+
+	TSharedPtr<SFixtureModeList> ModeList;
+
+	int32 StartFID = 1;
+
+	/** Folder of the last export, offered again by the folder dialog. */
+	FString LastExportDirectory;
+
+private:
+	/** Ticks each mode row exactly when a ticked patch row uses its fixture type and mode. */
+	void UpdateModesInUse();
+
+	ECheckBoxState GetSelectAllState() const;
+	void OnSelectAllChanged(ECheckBoxState NewState);
+	EColumnSortMode::Type GetColumnSortMode(FName InColumnId) const;
+};

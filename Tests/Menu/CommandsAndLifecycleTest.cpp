@@ -1,0 +1,193 @@
+#include "ZORCommands.h"
+#include "ZORLightEditor.h"
+
+#include "Framework/Commands/InputBindingManager.h"
+#include "Framework/Commands/UICommandList.h"
+#include "LevelEditor.h"
+#include "MenuTestHelpers.h"
+#include "Modules/ModuleManager.h"
+#include "Styling/SlateStyleRegistry.h"
+#include "ToolMenuSection.h"
+
+using ZORTests::FMenuTest;
+
+namespace
+{
+	const FName EditorModuleName(TEXT("ZORLightEditor"));
+	const FName ContextName(TEXT("ZORLightditor"));
+
+	TSharedRef<FUICommandList> GlobalActions()
+	{
+		return FModuleManager::LoadModuleChecked<FLevelEditorModule>(TEXT("LevelEditor")).GetGlobalLevelEditorActions();
+	}
+
+	TArray<FString> Without(const TArray<FString>& Lines, const TArray<FString>& Removed)
+	{
+		TArray<FString> Result;
+		for (const FString& Line : Lines)
+		{
+			if (!Removed.Contains(Line))
+			{
+				Result.Add(Line);
+			}
+		}
+		return Result;
+	}
+
+	bool AnyStartsWith(const TArray<FString>& Lines, const FString& Prefix)
+	{
+		return Lines.ContainsByPredicate([&Prefix](const FString& Line) { return Line.StartsWith(Prefix); });
+	}
+}
+
+TEST_F(FMenuTest, CommandSetHasFiveCommandsInItsContext)
+{
+	const TSharedPtr<FBindingContext> Context = FInputBindingManager::Get().GetContextByName(ContextName);
+	ASSERT_TRUE(Context.IsValid());
+	EXPECT_EQ(Context->GetContextDesc().ToString(), TEXT("ZORLight Editor"));
+	EXPECT_TRUE(Context->GetContextParent().IsNone());
+	EXPECT_EQ(Context->GetStyleSetName(), FAppStyle::GetAppStyleSetName());
+
+	struct FExpected
+	{
+		const TCHAR* Name;
+		const TCHAR* Label;
+		const TCHAR* ToolTip;
+		EUserInterfaceActionType Type;
+	};
+	const FExpected Commands[] = {
+		{TEXT("ToggleSmokeEnable"), TEXT("Smoke Enable"), TEXT("Smoke Enable"), EUserInterfaceActionType::ToggleButton},
+		{TEXT("ToggleLightCastShadow"), TEXT("Light Cast Shadow"), TEXT("Light Cast Shadow"), EUserInterfaceActionType::ToggleButton},
+		{TEXT("ToggleUseDynamicOcclusion"), TEXT("Use Dynamic Occlusion"), TEXT("Use Dynamic Occlusion"), EUserInterfaceActionType::ToggleButton},
+		{TEXT("ToggleDisableLights"), TEXT("Disable Lights"), TEXT("Disable Lights"), EUserInterfaceActionType::ToggleButton},
+		{TEXT("SpawnUEtoGMATab"), TEXT("Open UE to GMA Tool"), TEXT("Open UE to GMA Tool - Quickly export patch to GMA."), EUserInterfaceActionType::Button},
+	};
+	for (const FExpected& Expected : Commands)
+	{
+		SCOPED_TRACE(TCHAR_TO_UTF8(Expected.Name));
+		const TSharedPtr<FUICommandInfo> Info = FInputBindingManager::Get().FindCommandInContext(ContextName, Expected.Name);
+		ASSERT_TRUE(Info.IsValid());
+		EXPECT_EQ(Info->GetLabel().ToString(), Expected.Label);
+		EXPECT_EQ(Info->GetDescription().ToString(), Expected.ToolTip);
+		EXPECT_EQ(Info->GetUserInterfaceType(), Expected.Type);
+		EXPECT_FALSE(Info->GetDefaultChord(EMultipleKeyBindingIndex::Primary).IsValidChord());
+		EXPECT_FALSE(Info->GetDefaultChord(EMultipleKeyBindingIndex::Secondary).IsValidChord());
+	}
+	EXPECT_EQ(FZORCommands::Get().ToggleSmokeEnable, FInputBindingManager::Get().FindCommandInContext(ContextName, TEXT("ToggleSmokeEnable")));
+}
+
+TEST_F(FMenuTest, CommandsAreMappedIntoTheLevelEditorsGlobalList)
+{
+	const TSharedRef<FUICommandList> Actions = GlobalActions();
+	const FZORCommands& Commands = FZORCommands::Get();
+
+	// The module keeps no list of its own.
+	EXPECT_FALSE(FZORLightEditorModule::Get().ZORLightLevelEditorMenuCommands.IsValid());
+
+	const FUIAction* Spawn = Actions->GetActionForCommand(Commands.SpawnUEtoGMATab);
+	ASSERT_NE(Spawn, nullptr);
+	EXPECT_FALSE(Spawn->GetActionCheckState.IsBound());
+	EXPECT_FALSE(Spawn->CanExecuteAction.IsBound());
+
+	const TSharedPtr<FUICommandInfo> Toggles[] = {Commands.ToggleSmokeEnable, Commands.ToggleLightCastShadow, Commands.ToggleUseDynamicOcclusion, Commands.ToggleDisableLights};
+	for (const TSharedPtr<FUICommandInfo>& Toggle : Toggles)
+	{
+		SCOPED_TRACE(TCHAR_TO_UTF8(*Toggle->GetCommandName().ToString()));
+		const FUIAction* Action = Actions->GetActionForCommand(Toggle);
+		ASSERT_NE(Action, nullptr);
+		EXPECT_TRUE(Action->GetActionCheckState.IsBound());
+		EXPECT_FALSE(Action->CanExecuteAction.IsBound());
+		EXPECT_FALSE(Action->CanRepeat());
+	}
+
+	// Executing through the list is what a keyboard shortcut or any other menu would do.
+	const bool bSmokeBefore = FZORLightEditorModule::Get().UseSmoke;
+	EXPECT_EQ(Actions->GetCheckState(Commands.ToggleSmokeEnable.ToSharedRef()), bSmokeBefore ? ECheckBoxState::Checked : ECheckBoxState::Unchecked);
+	const int32 RefreshesBefore = FixtureRefreshes();
+	ASSERT_TRUE(Actions->ExecuteAction(Commands.ToggleSmokeEnable.ToSharedRef()));
+	EXPECT_EQ(FZORLightEditorModule::Get().UseSmoke, !bSmokeBefore);
+	EXPECT_EQ(ZORTests::ReadSettingText(Session, "UseSmoke"), std::optional<std::string>(bSmokeBefore ? "False" : "True"));
+	EXPECT_EQ(FixtureRefreshes() - RefreshesBefore, 3);
+}
+
+TEST(ModuleRegistrations, StartupThenShutdownLeavesOnlyTheStyleAndTheMappings)
+{
+	StandIn::FEditorSession Session;
+	FZORLightEditorModule* Module = static_cast<FZORLightEditorModule*>(Session.InitializeModuleOnly(EditorModuleName));
+	ASSERT_NE(Module, nullptr);
+	const StandIn::FRegistrySnapshot Before = StandIn::TakeRegistrySnapshot();
+
+	Module->StartupModule();
+	const StandIn::FRegistrySnapshot Started = StandIn::TakeRegistrySnapshot();
+	EXPECT_TRUE(Started.StyleSets.Contains(TEXT("ZORLightEditorStyle")));
+	EXPECT_TRUE(Started.BindingContexts.Contains(TEXT("ZORLightditor")));
+	EXPECT_TRUE(Started.BindingContexts.Contains(TEXT("ZORLightditor.SpawnUEtoGMATab")));
+	EXPECT_TRUE(Started.ToolMenuEntries.Contains(TEXT("LevelEditor.LevelEditorToolBar.User/ZORLight")));
+	EXPECT_TRUE(Started.ToolMenuEntries.Contains(TEXT("LevelEditor.LevelEditorToolBar.User/ZORLight/ZORLightMenu")));
+	const TArray<FString> Mappings = {
+		TEXT("ZORLightditor.SpawnUEtoGMATab"),
+		TEXT("ZORLightditor.ToggleSmokeEnable"),
+		TEXT("ZORLightditor.ToggleLightCastShadow"),
+		TEXT("ZORLightditor.ToggleUseDynamicOcclusion"),
+		TEXT("ZORLightditor.ToggleDisableLights"),
+	};
+	for (const FString& Mapping : Mappings)
+	{
+		EXPECT_TRUE(Started.GlobalCommandMappings.Contains(Mapping)) << TCHAR_TO_UTF8(*Mapping);
+	}
+
+	Module->ShutdownModule();
+	const StandIn::FRegistrySnapshot After = StandIn::TakeRegistrySnapshot();
+	// Left on purpose: the style set lives until the process exits, the mappings stay in the level editor's list.
+	EXPECT_TRUE(After.StyleSets.Contains(TEXT("ZORLightEditorStyle")));
+	EXPECT_EQ(Without(After.StyleSets, {TEXT("ZORLightEditorStyle")}), Without(Before.StyleSets, {TEXT("ZORLightEditorStyle")}));
+	for (const FString& Mapping : Mappings)
+	{
+		EXPECT_TRUE(After.GlobalCommandMappings.Contains(Mapping)) << TCHAR_TO_UTF8(*Mapping);
+	}
+	EXPECT_EQ(Without(After.GlobalCommandMappings, Mappings), Before.GlobalCommandMappings);
+	// Everything else is as it was.
+	EXPECT_EQ(After.BindingContexts, Before.BindingContexts);
+	EXPECT_EQ(After.NomadTabSpawners, Before.NomadTabSpawners);
+	EXPECT_EQ(After.OpenTabs, Before.OpenTabs);
+	EXPECT_EQ(After.ToolMenuEntries, Before.ToolMenuEntries);
+	EXPECT_FALSE(AnyStartsWith(After.BindingContexts, TEXT("ZORLightditor")));
+	EXPECT_EQ(Session.GetEnsureCount(), 0);
+}
+
+TEST(ModuleRegistrations, ShutdownWithoutObjectSystemKeepsTheToolbarButUnregistersCommands)
+{
+	StandIn::FEditorSession Session;
+	FZORLightEditorModule* Module = static_cast<FZORLightEditorModule*>(Session.InitializeModuleOnly(EditorModuleName));
+	ASSERT_NE(Module, nullptr);
+	Module->StartupModule();
+
+	Session.SetObjectSystemInitialized(false);
+	Module->ShutdownModule();
+	Session.SetObjectSystemInitialized(true);
+
+	const StandIn::FRegistrySnapshot After = StandIn::TakeRegistrySnapshot();
+	EXPECT_TRUE(After.ToolMenuEntries.Contains(TEXT("LevelEditor.LevelEditorToolBar.User/ZORLight/ZORLightMenu")));
+	EXPECT_FALSE(AnyStartsWith(After.BindingContexts, TEXT("ZORLightditor")));
+	EXPECT_FALSE(Module->GetMenuExtensibilityManager().IsValid());
+	EXPECT_FALSE(Module->GetToolBarExtensibilityManager().IsValid());
+}
+
+TEST(ModuleRegistrations, RestartRegistersAgain)
+{
+	StandIn::FEditorSession Session;
+	FZORLightEditorModule* Module = static_cast<FZORLightEditorModule*>(Session.InitializeModuleOnly(EditorModuleName));
+	ASSERT_NE(Module, nullptr);
+	Module->StartupModule();
+	Module->ShutdownModule();
+	Module->StartupModule();
+
+	const StandIn::FRegistrySnapshot Started = StandIn::TakeRegistrySnapshot();
+	EXPECT_TRUE(Started.BindingContexts.Contains(TEXT("ZORLightditor.ToggleDisableLights")));
+	EXPECT_TRUE(Started.ToolMenuEntries.Contains(TEXT("LevelEditor.LevelEditorToolBar.User/ZORLight/ZORLightMenu")));
+	// One separator and one button: the section was removed, not left to collect a second set.
+	const FToolMenuSection* Section = StandIn::FindToolMenuSection(ZORTests::ToolbarMenu, ZORTests::ToolbarSection);
+	ASSERT_NE(Section, nullptr);
+	EXPECT_EQ(Section->Blocks.Num(), 2);
+	Module->ShutdownModule();
+}

@@ -1,0 +1,343 @@
+#include "ZORLightEditorStyle.h"
+
+#include "Brushes/SlateImageBrush.h"
+#include "Framework/Application/SlateApplication.h"
+#include "Materials/MaterialInterface.h"
+#include "Misc/Paths.h"
+#include "StandIn/ProjectsHooks.h"
+#include "StandInTesting/EditorSession.h"
+#include "StandInTesting/SlateDriver.h"
+#include "Styling/SlateStyleRegistry.h"
+#include "Styling/SlateTypes.h"
+#include "Styling/StyleColors.h"
+#include "UObject/UObjectGlobals.h"
+
+#include <gtest/gtest.h>
+
+namespace
+{
+	const FName StyleSetName(TEXT("ZORLightEditorStyle"));
+
+	const TCHAR* const MaterialKeys[] = {TEXT("Icons.Circle"), TEXT("Icons.CircleSelected"), TEXT("Icons.BGCircle")};
+
+	const TCHAR* const OtherKeys[] = {
+		TEXT("Icons.ZORLightSetting"),
+		TEXT("Icons.ZORPrismWheel"),
+		TEXT("ClassIcon.ZORPrismWheel"),
+		TEXT("ClassThumbnail.ZORPrismWheel"),
+		TEXT("Icons.UEtoGMA"),
+		TEXT("UEtoGMA.RoundedPropertyBorder"),
+		TEXT("UEtoGMA.WhiteRoundedPropertyBorder"),
+		TEXT("Icons.WarningExclamationMark"),
+		TEXT("Icons.UEtoGMAToolbar.Export"),
+		TEXT("Icons.UEtoGMAToolbar.Refresh"),
+		TEXT("Icons.ResetToDefault"),
+		TEXT("FixturePatchList.Row"),
+		TEXT("UEtoGMA.Help"),
+	};
+
+	TSet<FName> KeysOf(const ISlateStyle& Style)
+	{
+		return Style.GetStyleKeys();
+	}
+
+	TSet<FName> ExpectedKeys(bool bWithMaterials)
+	{
+		TSet<FName> Keys;
+		if (bWithMaterials)
+		{
+			for (const TCHAR* Key : MaterialKeys)
+			{
+				Keys.Add(FName(Key));
+			}
+		}
+		for (const TCHAR* Key : OtherKeys)
+		{
+			Keys.Add(FName(Key));
+		}
+		return Keys;
+	}
+
+	FString PluginSlateDir()
+	{
+		return FPaths::Combine(FString(TEXT(ZOR_PLUGIN_DIR)), TEXT("Resources/Slate"));
+	}
+
+	/**
+	 * A style set of its own for one test. The process-wide one from Get() may already be registered
+	 * under the same name; it steps aside while the test's instance lives and comes back afterwards.
+	 */
+	class FOwnStyleScope
+	{
+	public:
+		FOwnStyleScope()
+			: bProcessStyleWasRegistered(FSlateStyleRegistry::FindSlateStyle(StyleSetName) != nullptr)
+		{
+			if (bProcessStyleWasRegistered)
+			{
+				FSlateStyleRegistry::UnRegisterSlateStyle(StyleSetName);
+			}
+		}
+
+		~FOwnStyleScope()
+		{
+			if (bProcessStyleWasRegistered && FSlateStyleRegistry::FindSlateStyle(StyleSetName) == nullptr)
+			{
+				FSlateStyleRegistry::RegisterSlateStyle(FZORLightEditorStyle::Get());
+			}
+		}
+
+	private:
+		bool bProcessStyleWasRegistered;
+	};
+}
+
+TEST(StyleSet, FirstUseRegistersAllSixteenKeys)
+{
+	StandIn::FEditorSession Session;
+	Session.StartPlugin();
+
+	const ISlateStyle* Registered = FSlateStyleRegistry::FindSlateStyle(StyleSetName);
+	ASSERT_NE(Registered, nullptr);
+	EXPECT_EQ(Registered, &FZORLightEditorStyle::Get());
+	const TSet<FName> Keys = KeysOf(*Registered);
+	EXPECT_EQ(Keys.Num(), 16);
+	for (const FName& Key : ExpectedKeys(true))
+	{
+		EXPECT_TRUE(Keys.Contains(Key)) << TCHAR_TO_UTF8(*Key.ToString());
+	}
+}
+
+TEST(StyleSet, PluginImagesAreFilesOfThePlugin)
+{
+	StandIn::FEditorSession Session;
+	const FZORLightEditorStyle& Style = FZORLightEditorStyle::Get();
+
+	struct FExpectedImage
+	{
+		const TCHAR* Key;
+		const TCHAR* File;
+		float Size;
+		ESlateBrushImageType::Type ImageType;
+	};
+	const FExpectedImage Images[] = {
+		{TEXT("Icons.ZORLightSetting"), TEXT("ZORLightSetting_20.svg"), 20.0f, ESlateBrushImageType::Vector},
+		{TEXT("Icons.ZORPrismWheel"), TEXT("ZORPrismWheel_20.svg"), 20.0f, ESlateBrushImageType::Vector},
+		{TEXT("ClassIcon.ZORPrismWheel"), TEXT("ZORPrismWheel_16.svg"), 16.0f, ESlateBrushImageType::Vector},
+		{TEXT("ClassThumbnail.ZORPrismWheel"), TEXT("ZORPrismWheel_64.svg"), 64.0f, ESlateBrushImageType::Vector},
+		{TEXT("Icons.UEtoGMA"), TEXT("Icon_20.svg"), 20.0f, ESlateBrushImageType::Vector},
+		{TEXT("Icons.UEtoGMAToolbar.Refresh"), TEXT("Refresh.svg"), 20.0f, ESlateBrushImageType::Vector},
+	};
+	for (const FExpectedImage& Image : Images)
+	{
+		SCOPED_TRACE(TCHAR_TO_UTF8(Image.Key));
+		const FSlateBrush* Brush = Style.GetBrush(Image.Key);
+		ASSERT_NE(Brush, nullptr);
+		const FString Path = Brush->GetResourceName().ToString();
+		EXPECT_EQ(FPaths::ConvertRelativePathToFull(Path), FPaths::ConvertRelativePathToFull(FPaths::Combine(PluginSlateDir(), Image.File)));
+		// The editor would show the missing-image checkerboard for a path that is not there.
+		EXPECT_TRUE(FPaths::FileExists(Path)) << TCHAR_TO_UTF8(*Path);
+		EXPECT_EQ(Brush->GetDrawType(), ESlateBrushDrawType::Image);
+		EXPECT_EQ(Brush->GetImageType(), Image.ImageType);
+		EXPECT_EQ(Brush->GetTiling(), ESlateBrushTileType::NoTile);
+		EXPECT_EQ(FVector2f(Brush->GetImageSize()), FVector2f(Image.Size, Image.Size));
+		EXPECT_EQ(Brush->TintColor.GetSpecifiedColor(), FLinearColor(1.0f, 1.0f, 1.0f, 1.0f));
+	}
+
+	const FSlateBrush* Help = Style.GetBrush(TEXT("UEtoGMA.Help"));
+	ASSERT_NE(Help, nullptr);
+	EXPECT_EQ(FVector2f(Help->GetImageSize()), FVector2f(538.0f, 260.0f));
+	EXPECT_EQ(Help->GetImageType(), ESlateBrushImageType::FullColor);
+	EXPECT_EQ(Help->GetResourceName().ToString(), FPaths::Combine(Style.GetContentRootDir(), TEXT("UEtoGMAHelp.png")));
+	EXPECT_TRUE(FPaths::FileExists(Help->GetResourceName().ToString()));
+}
+
+TEST(StyleSet, EngineImagesAndBoxes)
+{
+	StandIn::FEditorSession Session;
+	const FZORLightEditorStyle& Style = FZORLightEditorStyle::Get();
+	const FString EngineContent = FPaths::EngineContentDir();
+
+	const FSlateBrush* Export = Style.GetBrush(TEXT("Icons.UEtoGMAToolbar.Export"));
+	EXPECT_EQ(Export->GetResourceName().ToString(), FPaths::Combine(EngineContent, TEXT("Editor/Slate"), TEXT("Starship/Common/Export")) + TEXT(".svg"));
+	EXPECT_EQ(FVector2f(Export->GetImageSize()), FVector2f(20.0f, 20.0f));
+
+	const FSlateBrush* Reset = Style.GetBrush(TEXT("Icons.ResetToDefault"));
+	EXPECT_EQ(Reset->GetResourceName().ToString(), FPaths::Combine(EngineContent, TEXT("Editor/Slate"), TEXT("Starship/Common/Reset")) + TEXT(".svg"));
+	EXPECT_EQ(FVector2f(Reset->GetImageSize()), FVector2f(16.0f, 16.0f));
+
+	const FSlateBrush* Warning = Style.GetBrush(TEXT("Icons.WarningExclamationMark"));
+	EXPECT_EQ(Warning->GetResourceName().ToString(), FPaths::Combine(EngineContent, TEXT("Slate"), TEXT("Old/Tiles/Outer/alertSolid")) + TEXT(".png"));
+	EXPECT_EQ(FVector2f(Warning->GetImageSize()), FVector2f(16.0f, 16.0f));
+	EXPECT_EQ(Warning->GetImageType(), ESlateBrushImageType::FullColor);
+	EXPECT_TRUE(Warning->TintColor == FStyleColors::Warning);
+
+	const FSlateBrush* Rounded = Style.GetBrush(TEXT("UEtoGMA.RoundedPropertyBorder"));
+	EXPECT_EQ(Rounded->GetDrawType(), ESlateBrushDrawType::RoundedBox);
+	EXPECT_EQ(Rounded->TintColor.GetSpecifiedColor(), FLinearColor::Black);
+	EXPECT_EQ(Rounded->OutlineSettings.CornerRadii, FVector4(4.0, 4.0, 4.0, 4.0));
+	EXPECT_EQ(Rounded->OutlineSettings.Width, 0.0f);
+
+	const FSlateBrush* WhiteRounded = Style.GetBrush(TEXT("UEtoGMA.WhiteRoundedPropertyBorder"));
+	EXPECT_EQ(WhiteRounded->GetDrawType(), ESlateBrushDrawType::RoundedBox);
+	EXPECT_EQ(WhiteRounded->TintColor.GetSpecifiedColor(), FLinearColor::White);
+	EXPECT_EQ(WhiteRounded->OutlineSettings.CornerRadii, FVector4(2.0, 2.0, 2.0, 2.0));
+	EXPECT_EQ(WhiteRounded->OutlineSettings.Width, 0.0f);
+}
+
+TEST(StyleSet, PatchListRowTints)
+{
+	StandIn::FEditorSession Session;
+	const FZORLightEditorStyle& Style = FZORLightEditorStyle::Get();
+	ASSERT_TRUE(Style.HasWidgetStyle<FTableRowStyle>(TEXT("FixturePatchList.Row")));
+	const FTableRowStyle& Row = Style.GetWidgetStyle<FTableRowStyle>(TEXT("FixturePatchList.Row"));
+
+	const FString Selection = FPaths::Combine(FPaths::EngineContentDir(), TEXT("Slate"), TEXT("Common/Selection")) + TEXT(".png");
+	const struct
+	{
+		const char* Name;
+		const FSlateBrush& Brush;
+		FLinearColor Tint;
+	} Brushes[] = {
+		{"EvenRowBackgroundBrush", Row.EvenRowBackgroundBrush, FLinearColor(0.1f, 0.1f, 0.1f, 0.1f)},
+		{"OddRowBackgroundBrush", Row.OddRowBackgroundBrush, FLinearColor(0.2f, 0.2f, 0.2f, 0.2f)},
+		{"EvenRowBackgroundHoveredBrush", Row.EvenRowBackgroundHoveredBrush, FLinearColor(0.1f, 0.1f, 0.1f, 0.3f)},
+		{"OddRowBackgroundHoveredBrush", Row.OddRowBackgroundHoveredBrush, FLinearColor(0.2f, 0.2f, 0.2f, 0.3f)},
+		{"InactiveBrush", Row.InactiveBrush, FLinearColor(0.3f, 0.3f, 0.3f, 0.5f)},
+		{"InactiveHoveredBrush", Row.InactiveHoveredBrush, FLinearColor(0.3f, 0.3f, 0.3f, 0.7f)},
+		{"ActiveBrush", Row.ActiveBrush, FLinearColor(0.3f, 0.3f, 0.3f, 0.6f)},
+		{"ActiveHoveredBrush", Row.ActiveHoveredBrush, FLinearColor(0.3f, 0.3f, 0.3f, 0.8f)},
+	};
+	for (const auto& Entry : Brushes)
+	{
+		SCOPED_TRACE(Entry.Name);
+		EXPECT_EQ(Entry.Brush.TintColor.GetSpecifiedColor(), Entry.Tint);
+		EXPECT_EQ(Entry.Brush.GetResourceName().ToString(), Selection);
+		EXPECT_EQ(FVector2f(Entry.Brush.GetImageSize()), FVector2f(8.0f, 8.0f));
+		EXPECT_EQ(Entry.Brush.GetDrawType(), ESlateBrushDrawType::Image);
+		EXPECT_EQ(Entry.Brush.GetImageType(), ESlateBrushImageType::FullColor);
+	}
+
+	const FSlateBrush& Focused = Row.SelectorFocusedBrush;
+	EXPECT_EQ(Focused.GetDrawType(), ESlateBrushDrawType::Border);
+	EXPECT_EQ(Focused.GetResourceName().ToString(), FPaths::Combine(FPaths::EngineContentDir(), TEXT("Slate"), TEXT("Common/Selector")) + TEXT(".png"));
+	EXPECT_EQ(Focused.GetMargin(), FMargin(0.25f));
+	EXPECT_EQ(Focused.TintColor.GetSpecifiedColor(), FLinearColor(1.0f, 1.0f, 1.0f, 0.7f));
+
+	// Everything else stays as a default row style has it.
+	const FTableRowStyle Default;
+	EXPECT_TRUE(Row.SelectedTextColor == Default.SelectedTextColor);
+	EXPECT_TRUE(Row.TextColor == Default.TextColor);
+}
+
+TEST(StyleSet, MaterialBrushesDrawThePluginMaterials)
+{
+	StandIn::FEditorSession Session;
+	// An instance built in this session: the materials belong to the session's content.
+	FOwnStyleScope Scope;
+	const FZORLightEditorStyle Style;
+
+	const TCHAR* const Paths[] = {TEXT("/ZORLight/Materials/MI_Circle"), TEXT("/ZORLight/Materials/MI_CircleSelected"), TEXT("/ZORLight/Materials/MI_BGCircle")};
+	for (int32 Index = 0; Index < 3; ++Index)
+	{
+		SCOPED_TRACE(TCHAR_TO_UTF8(MaterialKeys[Index]));
+		UObject* Material = StaticLoadObject(UMaterialInterface::StaticClass(), nullptr, Paths[Index]);
+		ASSERT_NE(Material, nullptr);
+		const FSlateBrush* Brush = Style.GetBrush(MaterialKeys[Index]);
+		ASSERT_NE(Brush, nullptr);
+		EXPECT_EQ(Brush->GetResourceObject(), Material);
+		EXPECT_EQ(Brush->GetDrawType(), ESlateBrushDrawType::Image);
+		EXPECT_EQ(FVector2f(Brush->GetImageSize()), FVector2f(20.0f, 20.0f));
+	}
+}
+
+TEST(StyleSet, MaterialBrushIsAnImageOfTheMaterialAtItsSize)
+{
+	StandIn::FEditorSession Session;
+	UMaterialInterface* Material = Cast<UMaterialInterface>(StaticLoadObject(UMaterialInterface::StaticClass(), nullptr, TEXT("/ZORLight/Materials/MI_Circle")));
+	ASSERT_NE(Material, nullptr);
+
+	const FSlateBrush Brush = FZORLightEditorStyle::CreateMaterialBrush(Material, FVector2D(33.5, 12.0));
+	EXPECT_EQ(Brush.GetResourceObject(), Material);
+	EXPECT_EQ(FVector2f(Brush.GetImageSize()), FVector2f(33.5f, 12.0f));
+	EXPECT_EQ(Brush.GetDrawType(), ESlateBrushDrawType::Image);
+}
+
+TEST(StyleSet, WithoutThePluginMaterialsThirteenKeys)
+{
+	StandIn::FEditorSessionOptions Options;
+	Options.bPluginContent = false;
+	StandIn::FEditorSession Session(Options);
+	FOwnStyleScope Scope;
+	{
+		FZORLightEditorStyle Style;
+		const ISlateStyle* Registered = FSlateStyleRegistry::FindSlateStyle(StyleSetName);
+		ASSERT_EQ(Registered, &Style);
+		const TSet<FName> Keys = KeysOf(*Registered);
+		EXPECT_EQ(Keys.Num(), 13);
+		for (const TCHAR* Key : MaterialKeys)
+		{
+			EXPECT_FALSE(Keys.Contains(FName(Key))) << TCHAR_TO_UTF8(Key);
+		}
+		EXPECT_EQ(Session.GetEnsureCount(), 0);
+	}
+	// The instance takes itself out of the registry when it goes.
+	EXPECT_EQ(FSlateStyleRegistry::FindSlateStyle(StyleSetName), nullptr);
+}
+
+TEST(StyleSet, PluginNotFoundRaisesAnEnsureAndKeepsEngineImages)
+{
+	StandIn::FEditorSession Session;
+	UE::StandIn::RemovePlugin(TEXT("ZORLight"));
+	FOwnStyleScope Scope;
+
+	FZORLightEditorStyle Style;
+	EXPECT_EQ(Session.GetEnsureCount(), 1);
+	EXPECT_TRUE(Session.HasLogLine(TEXT("Cannot find Plugin 'ZORLight' hence cannot set the ZORLightEditorStyle root directory."), ELogVerbosity::Error));
+	// Construction carries on: every key is there, only the plug-in's own files have no folder.
+	EXPECT_EQ(KeysOf(Style).Num(), 16);
+	EXPECT_TRUE(Style.GetContentRootDir().IsEmpty());
+	const FString SettingIcon = Style.GetBrush(TEXT("Icons.ZORLightSetting"))->GetResourceName().ToString();
+	EXPECT_FALSE(SettingIcon.Contains(TEXT("Resources/Slate"))) << TCHAR_TO_UTF8(*SettingIcon);
+	EXPECT_EQ(Style.GetBrush(TEXT("Icons.ResetToDefault"))->GetResourceName().ToString(),
+		FPaths::Combine(FPaths::EngineContentDir(), TEXT("Editor/Slate"), TEXT("Starship/Common/Reset")) + TEXT(".svg"));
+}
+
+TEST(StyleSet, InitializeAndShutdownManageTheirOwnInstance)
+{
+	StandIn::FEditorSession Session;
+	FOwnStyleScope Scope;
+
+	// Shut down before anything was initialized: an ensure, nothing else.
+	FZORLightEditorStyle::Shutdown();
+	EXPECT_EQ(Session.GetEnsureCount(), 1);
+	EXPECT_TRUE(Session.HasLogLine(TEXT("FZORLightEditorStyle::Shutdown called, but StyleInstance wasn't initialized"), ELogVerbosity::Error));
+
+	FZORLightEditorStyle::Initialize();
+	const ISlateStyle* Registered = FSlateStyleRegistry::FindSlateStyle(StyleSetName);
+	ASSERT_NE(Registered, nullptr);
+	EXPECT_EQ(KeysOf(*Registered).Num(), 16);
+
+	// A second Initialize keeps the first instance.
+	FZORLightEditorStyle::Initialize();
+	EXPECT_EQ(FSlateStyleRegistry::FindSlateStyle(StyleSetName), Registered);
+
+	FZORLightEditorStyle::Shutdown();
+	EXPECT_EQ(FSlateStyleRegistry::FindSlateStyle(StyleSetName), nullptr);
+	EXPECT_EQ(Session.GetEnsureCount(), 1);
+}
+
+TEST(StyleSet, ReloadTexturesAsksTheRendererOnlyWhileSlateRuns)
+{
+	StandIn::FEditorSession Session;
+	StandIn::StartSlateApplication();
+	const int32 Before = StandIn::GetTextureReloadCount();
+	FZORLightEditorStyle::ReloadTextures();
+	EXPECT_EQ(StandIn::GetTextureReloadCount(), Before + 1);
+
+	// Without a Slate application there is no renderer to ask; reaching for one would stop in a check.
+	StandIn::StopSlateApplication();
+	ASSERT_FALSE(FSlateApplication::IsInitialized());
+	FZORLightEditorStyle::ReloadTextures();
+	EXPECT_FALSE(FSlateApplication::IsInitialized());
+}
