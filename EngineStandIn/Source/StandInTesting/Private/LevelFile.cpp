@@ -196,18 +196,18 @@ namespace StandIn
 					{
 						return false;
 					}
-					FFixtureTypeSpec Spec;
+					FFixtureTypeSpec Desc;
 					if (!Type.contains("name"))
 					{
 						return Fail(Where, TEXT("\"name\" is missing"));
 					}
-					if (!ReadString(Type["name"], Where + TEXT(".name"), Spec.Name))
+					if (!ReadString(Type["name"], Where + TEXT(".name"), Desc.Name))
 					{
 						return false;
 					}
-					if (FindFixtureType(Spec.Name) != nullptr)
+					if (FindFixtureType(Desc.Name) != nullptr)
 					{
-						return Fail(Where + TEXT(".name"), FString::Printf(TEXT("fixture type \"%s\" is defined twice"), *Spec.Name));
+						return Fail(Where + TEXT(".name"), FString::Printf(TEXT("fixture type \"%s\" is defined twice"), *Desc.Name));
 					}
 					if (Type.contains("modes"))
 					{
@@ -223,23 +223,23 @@ namespace StandIn
 							{
 								return false;
 							}
-							Spec.Modes.Add(ModeName);
+							Desc.Modes.Add(ModeName);
 						}
 					}
-					if (Type.contains("deleted") && !ReadBool(Type["deleted"], Where + TEXT(".deleted"), Spec.bDeleted))
+					if (Type.contains("deleted") && !ReadBool(Type["deleted"], Where + TEXT(".deleted"), Desc.bDeleted))
 					{
 						return false;
 					}
-					FixtureTypes.Add(Spec);
+					FixtureTypes.Add(Desc);
 				}
 				return true;
 			}
 
 			const FFixtureTypeSpec* FindFixtureType(const FString& Name) const
 			{
-				return FixtureTypes.FindByPredicate([&Name](const FFixtureTypeSpec& Spec)
+				return FixtureTypes.FindByPredicate([&Name](const FFixtureTypeSpec& Desc)
 				{
-					return Spec.Name.Equals(Name, ESearchCase::CaseSensitive);
+					return Desc.Name.Equals(Name, ESearchCase::CaseSensitive);
 				});
 			}
 
@@ -340,8 +340,8 @@ namespace StandIn
 					{
 						return false;
 					}
-					FActorSpec Spec;
-					if (ActorJson.contains("label") && !ReadString(ActorJson["label"], Where + TEXT(".label"), Spec.Label))
+					FActorSpec Desc;
+					if (ActorJson.contains("label") && !ReadString(ActorJson["label"], Where + TEXT(".label"), Desc.Label))
 					{
 						return false;
 					}
@@ -349,19 +349,19 @@ namespace StandIn
 					{
 						return Fail(Where, TEXT("\"class\" is missing"));
 					}
-					if (!ReadClass(ActorJson["class"], Where + TEXT(".class"), Spec.Class))
+					if (!ReadClass(ActorJson["class"], Where + TEXT(".class"), Desc.Class))
 					{
 						return false;
 					}
-					if (ActorJson.contains("location") && !ReadVector(ActorJson["location"], Where + TEXT(".location"), Spec.Location.X, Spec.Location.Y, Spec.Location.Z))
+					if (ActorJson.contains("location") && !ReadVector(ActorJson["location"], Where + TEXT(".location"), Desc.Location.X, Desc.Location.Y, Desc.Location.Z))
 					{
 						return false;
 					}
-					if (ActorJson.contains("rotation") && !ReadVector(ActorJson["rotation"], Where + TEXT(".rotation"), Spec.Rotation.Pitch, Spec.Rotation.Yaw, Spec.Rotation.Roll))
+					if (ActorJson.contains("rotation") && !ReadVector(ActorJson["rotation"], Where + TEXT(".rotation"), Desc.Rotation.Pitch, Desc.Rotation.Yaw, Desc.Rotation.Roll))
 					{
 						return false;
 					}
-					if (ActorJson.contains("scale") && !ReadVector(ActorJson["scale"], Where + TEXT(".scale"), Spec.Scale.X, Spec.Scale.Y, Spec.Scale.Z))
+					if (ActorJson.contains("scale") && !ReadVector(ActorJson["scale"], Where + TEXT(".scale"), Desc.Scale.X, Desc.Scale.Y, Desc.Scale.Z))
 					{
 						return false;
 					}
@@ -372,17 +372,17 @@ namespace StandIn
 						{
 							return false;
 						}
-						Spec.bInactiveLevel = LevelName.Equals(TEXT("inactive"), ESearchCase::CaseSensitive);
-						if (!Spec.bInactiveLevel && !LevelName.Equals(TEXT("persistent"), ESearchCase::CaseSensitive))
+						Desc.bInactiveLevel = LevelName.Equals(TEXT("inactive"), ESearchCase::CaseSensitive);
+						if (!Desc.bInactiveLevel && !LevelName.Equals(TEXT("persistent"), ESearchCase::CaseSensitive))
 						{
 							return Fail(Where + TEXT(".level"), FString::Printf(TEXT("unknown level \"%s\" (expected persistent or inactive)"), *LevelName));
 						}
 					}
-					if (ActorJson.contains("patch") && !ReadPatch(ActorJson["patch"], Where + TEXT(".patch"), Spec))
+					if (ActorJson.contains("patch") && !ReadPatch(ActorJson["patch"], Where + TEXT(".patch"), Desc))
 					{
 						return false;
 					}
-					Actors.Add(Spec);
+					Actors.Add(Desc);
 				}
 				return true;
 			}
@@ -441,11 +441,11 @@ namespace StandIn
 		// Everything was checked; only now does the world change.
 		TMap<FString, UDMXEntityFixtureType*> Types;
 		TArray<UDMXEntityFixtureType*> DeletedTypes;
-		for (const FFixtureTypeSpec& Spec : Reader.FixtureTypes)
+		for (const FFixtureTypeSpec& Desc : Reader.FixtureTypes)
 		{
-			UDMXEntityFixtureType* Type = Session.AddFixtureType(Spec.Name, Spec.Modes);
-			Types.Add(Spec.Name, Type);
-			if (Spec.bDeleted)
+			UDMXEntityFixtureType* Type = Session.AddFixtureType(Desc.Name, Desc.Modes);
+			Types.Add(Desc.Name, Type);
+			if (Desc.bDeleted)
 			{
 				DeletedTypes.Add(Type);
 			}
@@ -454,10 +454,10 @@ namespace StandIn
 		ULevel* InactiveLevel = nullptr;
 		TMap<FString, UDMXEntityFixturePatch*> SharedPatches;
 		TArray<UDMXEntityFixturePatch*> DeletedPatches;
-		for (const FActorSpec& Spec : Reader.Actors)
+		for (const FActorSpec& Desc : Reader.Actors)
 		{
 			ULevel* Level = nullptr;
-			if (Spec.bInactiveLevel)
+			if (Desc.bInactiveLevel)
 			{
 				if (InactiveLevel == nullptr)
 				{
@@ -465,23 +465,23 @@ namespace StandIn
 				}
 				Level = InactiveLevel;
 			}
-			const FTransform Transform(Spec.Rotation, Spec.Location, Spec.Scale);
-			AActor* Actor = Session.SpawnActor(Spec.Class, Spec.Label, Transform, Level);
+			const FTransform Transform(Desc.Rotation, Desc.Location, Desc.Scale);
+			AActor* Actor = Session.SpawnActor(Desc.Class, Desc.Label, Transform, Level);
 			if (Actor == nullptr)
 			{
-				OutError = Prefix + FString::Printf(TEXT("the actor \"%s\" could not be spawned"), *Spec.Label);
+				OutError = Prefix + FString::Printf(TEXT("the actor \"%s\" could not be spawned"), *Desc.Label);
 				return false;
 			}
 			// Keep the rotator exactly as written.
-			Actor->SetActorRotation(Spec.Rotation);
+			Actor->SetActorRotation(Desc.Rotation);
 
-			if (Spec.PatchKind == EPatchKind::Null)
+			if (Desc.PatchKind == EPatchKind::Null)
 			{
 				Session.AddDMXComponent(Actor, nullptr);
 			}
-			else if (Spec.PatchKind == EPatchKind::Patch)
+			else if (Desc.PatchKind == EPatchKind::Patch)
 			{
-				const FPatchSpec& PatchSpec = Spec.Patch;
+				const FPatchSpec& PatchSpec = Desc.Patch;
 				const FString Key = FString::Printf(TEXT("%d|%d|%d|%s"), PatchSpec.Universe, PatchSpec.Channel, PatchSpec.Mode, *PatchSpec.FixtureType);
 				UDMXEntityFixturePatch* Patch = SharedPatches.FindRef(Key);
 				if (Patch == nullptr)

@@ -336,10 +336,10 @@ namespace UE::Core::Private
 			case TEXT('A'):
 			{
 				const double Value = ArgAsDouble(*Arg);
-				std::string Spec = NarrowSpec + (char)Conversion;
-				const int32 Needed = std::snprintf(nullptr, 0, Spec.c_str(), Value);
+				std::string FormatText = NarrowSpec + (char)Conversion;
+				const int32 Needed = std::snprintf(nullptr, 0, FormatText.c_str(), Value);
 				std::string Text(size_t(Needed > 0 ? Needed : 0) + 1, '\0');
-				std::snprintf(Text.data(), Text.size(), Spec.c_str(), Value);
+				std::snprintf(Text.data(), Text.size(), FormatText.c_str(), Value);
 				AppendNarrow(Out, Text.c_str());
 				break;
 			}
