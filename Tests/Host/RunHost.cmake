@@ -61,6 +61,56 @@ elseif(CASE STREQUAL "missing-level")
 		message(FATAL_ERROR "expected exit code 2, got ${rc}: ${out}${err}")
 	endif()
 	expect_contains("${err}" "Level file '${WORK}/none.json'")
+elseif(CASE STREQUAL "menu")
+	execute_process(COMMAND ${HOST} --project ${WORK}/Project --set "Wind Speed (km/h)=12.5" --toggle "Disable Lights"
+			--quality Ultra --set "Clouds Scale (x)=10" --set "Wind Direction (deg)=-500"
+		RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err)
+	if(NOT rc EQUAL 0)
+		message(FATAL_ERROR "exit code ${rc}: ${out}${err}")
+	endif()
+	string(REGEX MATCHALL "The apply pass ran 1 time\\(s\\) and refreshed 9 fixture actor\\(s\\)" runs "${out}")
+	list(LENGTH runs run_count)
+	if(NOT run_count EQUAL 5)
+		message(FATAL_ERROR "expected five edits with one apply pass each, got ${run_count}:\n${out}")
+	endif()
+	file(READ ${INI} ini)
+	foreach(line "WindSpeed=12.5" "DisableLights=True" "QualityLevel=256.0" "Scale=8.0" "WindDirection=-180.0")
+		expect_contains("${ini}" "${line}\n")
+	endforeach()
+	# A second run shows the stored values in the drop-down.
+	execute_process(COMMAND ${HOST} --project ${WORK}/Project --show-menu
+		RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err)
+	if(NOT rc EQUAL 0)
+		message(FATAL_ERROR "exit code ${rc}: ${out}${err}")
+	endif()
+	foreach(line "  Low Medium High (Ultra)" "  [x] Disable Lights" "  Wind Speed (km/h) = 12.5" "  Clouds Scale (x) = 8.0"
+			"  Wind Direction (deg) = -180.0" "  == UE to GMA Tool ==")
+		expect_contains("${out}" "${line}\n")
+	endforeach()
+elseif(CASE STREQUAL "tool")
+	execute_process(COMMAND ${HOST} --project ${WORK}/Project --level ${SOURCE}/Host/ToolStage.json --show-tool
+			--start-fid 1000 --ma-type "Spot 575 Standard=12" --uncheck-mode "Wash & Beam Basic" --sort Patch:desc --show-tool
+		RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err)
+	if(NOT rc EQUAL 0)
+		message(FATAL_ERROR "exit code ${rc}: ${out}${err}")
+	endif()
+	# Before the edits: one row per address, the shared patch flagged, numbers from 1 in patch order.
+	expect_contains("${out}" "  [x] Wash 1 | - | 1 | Wash & Beam | Basic | 1.1
+  [x] Spot B | - | 2 | Spot 575 | Standard | 2.5
+  [x] Twin 1 (one of Twin 1, Twin 2) | Having multiple identical patches | 3 | Spot 575 | Extended | 2.300
+  [x] Spot A | - | 4 | Spot 575 | Standard | 10.1
+")
+	# After: numbered from 1000 in descending patch order (10.1 before 2.300), the unticked mode's row left out.
+	# Number 0 still clashes with the unticked row's 0, which only hides its own icon.
+	expect_contains("${out}" "  [x] Spot 575 Standard | 12
+  [x] Spot 575 Extended | 0 | Having Mode Num Conflict!
+  [ ] Wash & Beam Basic | 0
+")
+	expect_contains("${out}" "  [x] Spot A | - | 1,000 | Spot 575 | Standard | 10.1
+  [x] Twin 1 (one of Twin 1, Twin 2) | Having multiple identical patches | 1,001 | Spot 575 | Extended | 2.300
+  [x] Spot B | - | 1,002 | Spot 575 | Standard | 2.5
+  [ ] Wash 1 | - | - | Wash & Beam | Basic | 1.1
+")
 else()
 	message(FATAL_ERROR "unknown case ${CASE}")
 endif()

@@ -121,6 +121,7 @@ TEST(ModuleRegistrations, StartupThenShutdownLeavesOnlyTheStyleAndTheMappings)
 	const StandIn::FRegistrySnapshot Started = StandIn::TakeRegistrySnapshot();
 	EXPECT_TRUE(Started.StyleSets.Contains(TEXT("ZORLightEditorStyle")));
 	EXPECT_TRUE(Started.BindingContexts.Contains(TEXT("ZORLightditor")));
+	EXPECT_TRUE(Started.NomadTabSpawners.Contains(TEXT("UEtoGMA")));
 	EXPECT_TRUE(Started.BindingContexts.Contains(TEXT("ZORLightditor.SpawnUEtoGMATab")));
 	EXPECT_TRUE(Started.ToolMenuEntries.Contains(TEXT("LevelEditor.LevelEditorToolBar.User/ZORLight")));
 	EXPECT_TRUE(Started.ToolMenuEntries.Contains(TEXT("LevelEditor.LevelEditorToolBar.User/ZORLight/ZORLightMenu")));

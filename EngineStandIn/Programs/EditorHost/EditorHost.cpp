@@ -11,6 +11,8 @@
 #include "Misc/ConfigCacheIni.h"
 #include "Misc/FileHelper.h"
 #include "Misc/Paths.h"
+#include "StandInTesting/DialogDriver.h"
+#include "StandIn/SlateFrameworkHooks.h"
 #include "StandInTesting/EditorSession.h"
 #include "Framework/Docking/TabManager.h"
 #include "StandInTesting/LevelFile.h"
@@ -22,7 +24,10 @@
 #include "Widgets/Views/STableViewBase.h"
 #include "ZORFixtureActorBase.h"
 
+#include <algorithm>
 #include <cstdio>
+#include <filesystem>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -71,6 +76,8 @@ namespace
 		FString LevelFile;
 		TArray<FMenuStep> MenuSteps;
 		TArray<FToolStep> ToolSteps;
+		/** --export: the folder the export dialog is answered with; empty: Export is never clicked. */
+		FString ExportDir;
 	};
 
 	void PrintUsage()
@@ -89,6 +96,7 @@ namespace
 		Say(TEXT("  --uncheck-mode NAME unticks the mode row named NAME"));
 		Say(TEXT("  --sort COLUMN[:desc] clicks the patch list's header (ActorName, FixtureType, Mode, Patch) until it sorts that way"));
 		Say(TEXT("  The tool options run in the order given, after the menu options, in one tool tab."));
+		Say(TEXT("  --export DIR        after the tool options, clicks the tool's \"Export\" and answers the folder dialog with DIR"));
 	}
 
 	// Returns false (and says why) when the command line cannot be used.
@@ -190,6 +198,15 @@ namespace
 					}
 					Options.ToolSteps.Add(FToolStep{FToolStep::EKind::Sort, Column, Direction});
 				}
+			}
+			else if (Arg == "--export")
+			{
+				if (!bHasValue)
+				{
+					Say(TEXT("EditorHost: --export needs a folder"));
+					return false;
+				}
+				Options.ExportDir = UTF8_TO_TCHAR(Argv[++Index]);
 			}
 			else if (Arg == "--help" || Arg == "-h")
 			{
@@ -658,6 +675,75 @@ namespace
 	}
 }
 
+namespace
+{
+	/** Size and time of every file below Folder, to tell afterwards which files an action wrote. */
+	std::map<std::string, std::pair<uintmax_t, std::filesystem::file_time_type>> SnapshotFiles(const FString& Folder)
+	{
+		std::map<std::string, std::pair<uintmax_t, std::filesystem::file_time_type>> Files;
+		std::error_code Error;
+		const std::filesystem::path Root(TCHAR_TO_UTF8(*Folder));
+		if (!std::filesystem::is_directory(Root, Error))
+		{
+			return Files;
+		}
+		for (std::filesystem::recursive_directory_iterator It(Root, Error), End; !Error && It != End; It.increment(Error))
+		{
+			if (It->is_regular_file(Error))
+			{
+				Files[It->path().string()] = {It->file_size(Error), It->last_write_time(Error)};
+			}
+		}
+		return Files;
+	}
+
+	/** Clicks the tool's "Export", answering the folder dialog with Folder; says what the user would see. */
+	bool ExportFromTool(const FOpenTool& Tool, const FString& Folder)
+	{
+		const auto Before = SnapshotFiles(Folder);
+		const int32 NotificationsBefore = StandIn::GetShownNotificationTexts().Num();
+		StandIn::AnswerNextFolderDialog(Folder);
+		if (!StandIn::ClickButtonWithText(Tool.Panel.ToSharedRef(), TEXT("Export")))
+		{
+			Say(TEXT("EditorHost: the tool has no \"Export\" button to click"));
+			return false;
+		}
+		Say(FString::Printf(TEXT("Clicked \"Export\" and chose the folder %s."), *Folder));
+		const TArray<FString> Notifications = StandIn::GetShownNotificationTexts();
+		for (int32 Index = NotificationsBefore; Index < Notifications.Num(); ++Index)
+		{
+			Say(FString::Printf(TEXT("The editor notifies: %s"), *Notifications[Index]));
+		}
+		const auto After = SnapshotFiles(Folder);
+		std::vector<std::pair<std::string, uintmax_t>> Written;
+		for (const auto& Entry : After)
+		{
+			const auto Found = Before.find(Entry.first);
+			if (Found == Before.end() || Found->second != Entry.second)
+			{
+				Written.emplace_back(Entry.first, Entry.second.first);
+			}
+		}
+		// In the order of writing: the macro file, then the layer files by number.
+		std::sort(Written.begin(), Written.end(), [](const auto& A, const auto& B)
+		{
+			const bool bMacroA = A.first.find("/macros/") != std::string::npos;
+			const bool bMacroB = B.first.find("/macros/") != std::string::npos;
+			if (bMacroA != bMacroB)
+			{
+				return bMacroA;
+			}
+			return A.first.size() != B.first.size() ? A.first.size() < B.first.size() : A.first < B.first;
+		});
+		Say(FString::Printf(TEXT("Files written (%d):"), (int32)Written.size()));
+		for (const auto& File : Written)
+		{
+			Say(FString::Printf(TEXT("  %s (%llu bytes)"), UTF8_TO_TCHAR(File.first.c_str()), (unsigned long long)File.second));
+		}
+		return true;
+	}
+}
+
 int main(int Argc, char** Argv)
 {
 	FHostOptions Options;
@@ -702,7 +788,7 @@ int main(int Argc, char** Argv)
 			break;
 		}
 	}
-	if (ExitCode == 0 && Options.ToolSteps.Num() > 0)
+	if (ExitCode == 0 && (Options.ToolSteps.Num() > 0 || !Options.ExportDir.IsEmpty()))
 	{
 		FOpenTool Tool;
 		if (!OpenTool(Tool))
@@ -717,12 +803,18 @@ int main(int Argc, char** Argv)
 				break;
 			}
 		}
+		if (ExitCode == 0 && !Options.ExportDir.IsEmpty() && !ExportFromTool(Tool, Options.ExportDir))
+		{
+			ExitCode = 1;
+		}
 	}
 	if (Options.MenuSteps.ContainsByPredicate([](const FMenuStep& Step) { return Step.Kind != FMenuStep::EKind::Show; }))
 	{
 		PrintSettings(ConfigPath);
 	}
 
+	// As at the editor's exit: windows and tabs close before the modules shut down.
+	UE::StandIn::ResetGlobalTabManager();
 	Session.UnloadModule(TEXT("ZORLightEditor"));
 	Session.UnloadModule(TEXT("ZORLight"));
 	Say(TEXT("Shut down the modules ZORLightEditor and ZORLight."));

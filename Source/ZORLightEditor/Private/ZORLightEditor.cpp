@@ -20,7 +20,9 @@
 #include "Widgets/Input/SSpinBox.h"
 #include "Widgets/Layout/SBox.h"
 #include "Widgets/SBoxPanel.h"
+#include "Widgets/Docking/SDockTab.h"
 #include "Widgets/Text/STextBlock.h"
+#include "UEtoGMA/SFixturePatchList.h"
 #include "ZORCommands.h"
 #include "ZORFixtureActor.h"
 #include "ZORFixtureActorBase.h"
@@ -112,6 +114,12 @@ void FZORLightEditorModule::StartupModule()
 	ConfigPath = FPaths::Combine(FPaths::ProjectConfigDir(), ZORLightSettings::FileName);
 	ConfigFile.Read(ConfigPath);
 
+	FGlobalTabmanager::Get()->RegisterNomadTabSpawner(UEtoGMATabName,
+		FOnSpawnTab::CreateRaw(this, &FZORLightEditorModule::OnSpawnUEtoGMATab))
+		.SetDisplayName(LOCTEXT("UEtoGMATabTitle", "UE to GMA Tool"))
+		.SetMenuType(ETabSpawnerMenuType::Hidden)
+		.SetIcon(FSlateIcon(FZORLightEditorStyle::Get().GetStyleSetName(), "Icons.UEtoGMA"));
+
 	LoadSettings();
 
 	FZORCommands::Register();
@@ -134,6 +142,7 @@ void FZORLightEditorModule::ShutdownModule()
 
 	// The mappings in the level editor's global list stay; they are only reached through these commands.
 	FZORCommands::Unregister();
+	FGlobalTabmanager::Get()->UnregisterNomadTabSpawner(UEtoGMATabName);
 
 	MenuExtensibilityManager.Reset();
 	ToolBarExtensibilityManager.Reset();
@@ -404,6 +413,24 @@ void FZORLightEditorModule::BindCommands()
 void FZORLightEditorModule::OpenUEtoGMATab()
 {
 	FGlobalTabmanager::Get()->TryInvokeTab(UEtoGMATabName);
+}
+
+TSharedRef<SDockTab> FZORLightEditorModule::OnSpawnUEtoGMATab(const FSpawnTabArgs& SpawnTabArgs)
+{
+	FixturePatchListWidget = SNew(SFixturePatchList);
+
+	UEtoGMATab = SNew(SDockTab)
+		.TabRole(ETabRole::NomadTab)
+		.OnTabClosed_Lambda([this](TSharedRef<SDockTab> ClosedTab)
+		{
+			UEtoGMATab.Reset();
+			FixturePatchListWidget.Reset();
+		})
+		[
+			FixturePatchListWidget.ToSharedRef()
+		];
+
+	return UEtoGMATab.ToSharedRef();
 }
 
 void FZORLightEditorModule::RegisterToolbar()

@@ -6,6 +6,7 @@
 #include "Toolkits/AssetEditorToolkit.h"
 #include "ZORLightTypes.h"
 
+class FSpawnTabArgs;
 class FUICommandList;
 class SDockTab;
 class SFixturePatchList;
@@ -67,6 +68,9 @@ public:
 
 	/** Brings up the "UE to GMA Tool" tab. */
 	void OpenUEtoGMATab();
+
+	/** Builds the "UE to GMA Tool" tab around a new patch list panel; both are released when it closes. */
+	TSharedRef<SDockTab> OnSpawnUEtoGMATab(const FSpawnTabArgs& SpawnTabArgs);
 
 	/** Adds the "ZORLight" drop-down to the level editor's user toolbar. */
 	void RegisterToolbar();

@@ -2,6 +2,7 @@
 #include "Framework/Notifications/NotificationManager.h"
 #include "StandIn/NotificationHooks.h"
 #include "StandIn/SlateApplicationHooks.h"
+#include "StandIn/SlateCoreHooks.h"
 #include "Widgets/Input/SComboButton.h"
 #include "Widgets/Input/SButton.h"
 #include "Widgets/SWindow.h"
@@ -54,6 +55,8 @@ void UE::StandIn::InitializeSlateApplication()
 
 void UE::StandIn::ShutdownSlateApplication()
 {
+	UE::StandIn::SetMouseCaptor(TSharedPtr<SWidget>());
+	UE::StandIn::SetKeyboardFocusedWidget(TSharedPtr<SWidget>());
 	FSlateApplicationStandInAccess::SetCurrent(TSharedPtr<FSlateApplicationBase>());
 	CurrentApplication().Reset();
 }
@@ -189,8 +192,41 @@ const void* FSlateApplication::FindBestParentWindowHandleForDialogs(const TShare
 
 bool FSlateApplication::SetKeyboardFocus(const TSharedPtr<SWidget>& OptionalWidgetToFocus, EFocusCause ReasonFocusIsChanging)
 {
-	FocusedWidget = OptionalWidgetToFocus;
+	const TSharedPtr<SWidget> Previous = UE::StandIn::GetKeyboardFocusedWidget();
+	if (Previous == OptionalWidgetToFocus)
+	{
+		return OptionalWidgetToFocus.IsValid();
+	}
+	if (OptionalWidgetToFocus.IsValid() && !OptionalWidgetToFocus->SupportsKeyboardFocus())
+	{
+		return false;
+	}
+	UE::StandIn::SetKeyboardFocusedWidget(OptionalWidgetToFocus);
+	if (Previous.IsValid())
+	{
+		Previous->OnFocusLost(FFocusEvent(ReasonFocusIsChanging, 0));
+	}
+	if (OptionalWidgetToFocus.IsValid())
+	{
+		const FGeometry Geometry = FGeometry::MakeRoot(OptionalWidgetToFocus->GetDesiredSize(), FSlateLayoutTransform());
+		OptionalWidgetToFocus->OnFocusReceived(Geometry, FFocusEvent(ReasonFocusIsChanging, 0));
+	}
 	return OptionalWidgetToFocus.IsValid();
+}
+
+TSharedPtr<SWidget> FSlateApplication::GetKeyboardFocusedWidget() const
+{
+	return UE::StandIn::GetKeyboardFocusedWidget();
+}
+
+bool FSlateApplication::HasFocusedDescendants(const TSharedRef<const SWidget>& Widget) const
+{
+	return Widget->HasFocusedDescendants();
+}
+
+void FSlateApplication::ReleaseAllPointerCapture()
+{
+	UE::StandIn::SetMouseCaptor(TSharedPtr<SWidget>());
 }
 
 bool FSlateApplication::SetUserFocus(uint32 InUserIndex, const TSharedPtr<SWidget>& WidgetToFocus, const EFocusCause ReasonFocusIsChanging)
@@ -200,7 +236,7 @@ bool FSlateApplication::SetUserFocus(uint32 InUserIndex, const TSharedPtr<SWidge
 
 void FSlateApplication::ClearKeyboardFocus(const EFocusCause ReasonFocusIsChanging)
 {
-	FocusedWidget.Reset();
+	SetKeyboardFocus(TSharedPtr<SWidget>(), ReasonFocusIsChanging);
 }
 
 void FSlateApplication::DismissAllMenus()

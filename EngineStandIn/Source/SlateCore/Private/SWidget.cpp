@@ -9,6 +9,7 @@
 #include "Layout/LayoutUtils.h"
 #include "Rendering/DrawElements.h"
 #include "SlotBase.h"
+#include "StandIn/SlateCoreHooks.h"
 
 SWidget::SWidget()
 	: EnabledState(true)
@@ -119,8 +120,60 @@ void SWidget::OnFocusLost(const FFocusEvent& InFocusEvent)
 {
 }
 
+namespace
+{
+	TWeakPtr<SWidget>& MouseCaptorStorage()
+	{
+		static TWeakPtr<SWidget> Captor;
+		return Captor;
+	}
+
+	TWeakPtr<SWidget>& FocusStorage()
+	{
+		static TWeakPtr<SWidget> Focused;
+		return Focused;
+	}
+}
+
+void UE::StandIn::SetMouseCaptor(const TSharedPtr<SWidget>& InWidget)
+{
+	MouseCaptorStorage() = InWidget;
+}
+
+TSharedPtr<SWidget> UE::StandIn::GetMouseCaptor()
+{
+	return MouseCaptorStorage().Pin();
+}
+
+void UE::StandIn::SetKeyboardFocusedWidget(const TSharedPtr<SWidget>& InWidget)
+{
+	FocusStorage() = InWidget;
+}
+
+TSharedPtr<SWidget> UE::StandIn::GetKeyboardFocusedWidget()
+{
+	return FocusStorage().Pin();
+}
+
 bool SWidget::HasMouseCapture() const
 {
+	return MouseCaptorStorage().Pin().Get() == this;
+}
+
+bool SWidget::HasKeyboardFocus() const
+{
+	return FocusStorage().Pin().Get() == this;
+}
+
+bool SWidget::HasFocusedDescendants() const
+{
+	for (TSharedPtr<SWidget> Current = FocusStorage().Pin(); Current.IsValid(); Current = Current->GetParentWidget())
+	{
+		if (Current.Get() == this)
+		{
+			return Current.Get() != FocusStorage().Pin().Get();
+		}
+	}
 	return false;
 }
 

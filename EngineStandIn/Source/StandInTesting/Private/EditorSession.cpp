@@ -1,5 +1,8 @@
 #include "StandInTesting/EditorSession.h"
 
+#include "StandIn/SlateApplicationHooks.h"
+#include "StandInTesting/SlateDriver.h"
+
 #include "Editor.h"
 #include "Editor/TransBuffer.h"
 #include "Engine/Engine.h"
@@ -87,6 +90,7 @@ namespace StandIn
 		ProjectDir /= TEXT("");
 		IFileManager::Get().MakeDirectory(*ProjectDir, true);
 		UE::StandIn::SetProjectDir(ProjectDir);
+		UE::StandIn::InitializeSlateApplication();
 		InitFrameworkRegistries();
 
 		UE::StandIn::SetObjectSystemInitialized(true);
@@ -120,6 +124,10 @@ namespace StandIn
 
 		UE::StandIn::DestroyObjectsCreatedAfter(ObjectSerialMark);
 		UE::StandIn::SetObjectSystemInitialized(false);
+
+		ClearShownNotifications();
+		ClearAddedWindows();
+		UE::StandIn::ShutdownSlateApplication();
 
 		GLog->RemoveOutputDevice(LogCapture);
 		delete LogCapture;

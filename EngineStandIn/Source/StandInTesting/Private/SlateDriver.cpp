@@ -5,6 +5,7 @@
 #include "Layout/Children.h"
 #include "Rendering/SlateRenderer.h"
 #include "StandIn/SlateApplicationHooks.h"
+#include "StandIn/SlateCoreHooks.h"
 #include "Widgets/Input/SButton.h"
 #include "Widgets/Input/SCheckBox.h"
 #include "Widgets/Input/SComboButton.h"
@@ -71,6 +72,23 @@ namespace StandIn
 				}
 			}
 			return FReply::Unhandled();
+		}
+
+		/** What the application does with a reply: mouse capture and focus requests. */
+		void RouteReply(const FReply& Reply)
+		{
+			if (Reply.GetMouseCaptor().IsValid())
+			{
+				UE::StandIn::SetMouseCaptor(Reply.GetMouseCaptor());
+			}
+			else if (Reply.ShouldReleaseMouse())
+			{
+				UE::StandIn::SetMouseCaptor(TSharedPtr<SWidget>());
+			}
+			if (Reply.GetUserFocusRecepient().IsValid())
+			{
+				FocusWidget(Reply.GetUserFocusRecepient().ToSharedRef());
+			}
 		}
 
 		TSharedPtr<SWidget> FocusTargetOf(const TSharedRef<SWidget>& Widget)
@@ -175,10 +193,7 @@ namespace StandIn
 			{
 				return Target.OnMouseButtonDown(Geometry, MakeMouseEvent(Center, Center, true));
 			});
-		if (DownReply.GetUserFocusRecepient().IsValid())
-		{
-			DownReply.GetUserFocusRecepient()->OnFocusReceived(Geometry, FFocusEvent(EFocusCause::Mouse, 0));
-		}
+		RouteReply(DownReply);
 		const FPointerEvent UpEvent = MakeMouseEvent(Center, Center, false);
 		TSharedPtr<SWidget> Captor = DownReply.GetMouseCaptor();
 		FReply UpReply = FReply::Unhandled();
@@ -194,7 +209,94 @@ namespace StandIn
 					return Target.OnMouseButtonUp(Geometry, UpEvent);
 				});
 		}
+		RouteReply(UpReply);
+		if (Captor.IsValid() && UE::StandIn::GetMouseCaptor() == Captor)
+		{
+			UE::StandIn::SetMouseCaptor(TSharedPtr<SWidget>());
+		}
 		return DownReply.IsEventHandled() || UpReply.IsEventHandled();
+	}
+
+	bool FocusWidget(const TSharedRef<SWidget>& Widget)
+	{
+		TSharedPtr<SWidget> Target = FocusTargetOf(Widget);
+		if (FSlateApplication::IsInitialized())
+		{
+			return FSlateApplication::Get().SetKeyboardFocus(Target, EFocusCause::Mouse);
+		}
+		const TSharedPtr<SWidget> Previous = UE::StandIn::GetKeyboardFocusedWidget();
+		if (Previous == Target)
+		{
+			return true;
+		}
+		UE::StandIn::SetKeyboardFocusedWidget(Target);
+		if (Previous.IsValid())
+		{
+			Previous->OnFocusLost(FFocusEvent(EFocusCause::Mouse, 0));
+		}
+		Target->OnFocusReceived(DriverGeometry(), FFocusEvent(EFocusCause::Mouse, 0));
+		return true;
+	}
+
+	namespace
+	{
+		struct FPointerState
+		{
+			TSet<FKey> HeldButtons;
+			FVector2f LastScreenPosition = FVector2f(0.f, 0.f);
+		};
+
+		FPointerState& Pointer()
+		{
+			static FPointerState State;
+			return State;
+		}
+
+		FPointerEvent MakePointerEvent(const FGeometry& Geometry, const FVector2D& LocalPosition, const FKey& Button, float WheelDelta, bool bShiftDown, bool bControlDown)
+		{
+			const FVector2f Screen = Geometry.LocalToAbsolute(FVector2f((float)LocalPosition.X, (float)LocalPosition.Y));
+			const FPointerEvent Event(Screen, Pointer().LastScreenPosition, Pointer().HeldButtons, Button, WheelDelta, MakeModifiers(bControlDown, bShiftDown));
+			Pointer().LastScreenPosition = Screen;
+			return Event;
+		}
+	}
+
+	FReply MouseDownAt(const TSharedRef<SWidget>& Widget, const FGeometry& Geometry, const FVector2D& LocalPosition, const FKey& Button, bool bShiftDown, bool bControlDown)
+	{
+		Pointer().LastScreenPosition = Geometry.LocalToAbsolute(FVector2f((float)LocalPosition.X, (float)LocalPosition.Y));
+		Pointer().HeldButtons.Add(Button);
+		const FReply Reply = Widget->OnMouseButtonDown(Geometry, MakePointerEvent(Geometry, LocalPosition, Button, 0.f, bShiftDown, bControlDown));
+		RouteReply(Reply);
+		return Reply;
+	}
+
+	FReply MouseMoveTo(const TSharedRef<SWidget>& Widget, const FGeometry& Geometry, const FVector2D& LocalPosition, bool bShiftDown, bool bControlDown)
+	{
+		const FReply Reply = Widget->OnMouseMove(Geometry, MakePointerEvent(Geometry, LocalPosition, FKey(), 0.f, bShiftDown, bControlDown));
+		RouteReply(Reply);
+		return Reply;
+	}
+
+	FReply MouseUpAt(const TSharedRef<SWidget>& Widget, const FGeometry& Geometry, const FVector2D& LocalPosition, const FKey& Button, bool bShiftDown, bool bControlDown)
+	{
+		Pointer().HeldButtons.Remove(Button);
+		const FReply Reply = Widget->OnMouseButtonUp(Geometry, MakePointerEvent(Geometry, LocalPosition, Button, 0.f, bShiftDown, bControlDown));
+		RouteReply(Reply);
+		return Reply;
+	}
+
+	FReply MouseWheelAt(const TSharedRef<SWidget>& Widget, const FGeometry& Geometry, const FVector2D& LocalPosition, float WheelDelta, bool bShiftDown, bool bControlDown)
+	{
+		const FReply Reply = Widget->OnMouseWheel(Geometry, MakePointerEvent(Geometry, LocalPosition, FKey(), WheelDelta, bShiftDown, bControlDown));
+		RouteReply(Reply);
+		return Reply;
+	}
+
+	FReply KeyDownOn(const TSharedRef<SWidget>& Widget, const FKey& Key, bool bShiftDown, bool bControlDown)
+	{
+		const FReply Reply = Widget->OnKeyDown(DriverGeometry(), FKeyEvent(Key, MakeModifiers(bControlDown, bShiftDown), 0, false, 0, 0));
+		RouteReply(Reply);
+		return Reply;
 	}
 
 	bool ClickButtonWithText(const TSharedRef<SWidget>& Root, const FString& Text)
@@ -237,6 +339,10 @@ namespace StandIn
 	void MoveFocusAway(const TSharedRef<SWidget>& Widget)
 	{
 		TSharedPtr<SWidget> Target = FocusTargetOf(Widget);
+		if (UE::StandIn::GetKeyboardFocusedWidget() == Target)
+		{
+			UE::StandIn::SetKeyboardFocusedWidget(TSharedPtr<SWidget>());
+		}
 		Target->OnFocusLost(FFocusEvent(EFocusCause::Mouse, 0));
 	}
 
@@ -259,7 +365,7 @@ namespace StandIn
 		}
 		else
 		{
-			Target->OnFocusReceived(Geometry, FFocusEvent(EFocusCause::Mouse, 0));
+			FocusWidget(Widget);
 		}
 		Target->OnKeyDown(Geometry, FKeyEvent(EKeys::A, MakeModifiers(true, false), 0, false, 0, 0));
 		bool bAccepted = true;

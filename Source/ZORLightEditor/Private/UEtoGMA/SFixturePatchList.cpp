@@ -2,15 +2,25 @@
 
 #include "Algo/StableSort.h"
 #include "Components/ActorComponent.h"
+#include "Components/SceneComponent.h"
+#include "DesktopPlatformModule.h"
 #include "Editor.h"
 #include "Editor/EditorEngine.h"
 #include "Engine/World.h"
+#include "Framework/Application/SlateApplication.h"
 #include "Framework/MultiBox/MultiBoxBuilder.h"
+#include "Framework/Notifications/NotificationManager.h"
 #include "Game/DMXComponent.h"
 #include "GameFramework/Actor.h"
+#include "HAL/FileManager.h"
+#include "IDesktopPlatform.h"
+#include "Interfaces/IMainFrameModule.h"
 #include "Kismet/GameplayStatics.h"
 #include "Library/DMXEntityFixturePatch.h"
 #include "Library/DMXEntityFixtureType.h"
+#include "Math/RotationMatrix.h"
+#include "Misc/FileHelper.h"
+#include "Misc/Paths.h"
 #include "Styling/AppStyle.h"
 #include "Styling/SlateTypes.h"
 #include "Styling/ToolBarStyle.h"
@@ -18,6 +28,7 @@
 #include "UEtoGMA/FixturePatchListItem.h"
 #include "UEtoGMA/SFixtureModeList.h"
 #include "UEtoGMA/SFixturePatchListRow.h"
+#include "UEtoGMA/SUEtoGMAHelpDialog.h"
 #include "Widgets/Images/SImage.h"
 #include "Widgets/Input/SButton.h"
 #include "Widgets/Input/SCheckBox.h"
@@ -25,11 +36,93 @@
 #include "Widgets/Layout/SBorder.h"
 #include "Widgets/Layout/SBox.h"
 #include "Widgets/Layout/SSplitter.h"
+#include "Widgets/Notifications/SNotificationList.h"
 #include "Widgets/SBoxPanel.h"
+#include "Widgets/SWindow.h"
 #include "Widgets/Text/STextBlock.h"
 #include "ZORLightEditorStyle.h"
 
 #define LOCTEXT_NAMESPACE "ZORLightNamespace"
+
+namespace
+{
+	const TCHAR* const MAFilePrefix = TEXT("DO2VOR");
+	const TCHAR* const MAFileExtension = TEXT(".xml");
+
+	const TCHAR* const MAXmlHead = TEXT("<?xml version=\"1.0\" encoding=\"utf-8\"?>")
+		TEXT("<MA xmlns:xsi=\"http://www.w3.org/2001/XMLSchema-instance\" xmlns=\"http://schemas.malighting.de/grandma2/xml/MA\"")
+		TEXT(" xsi:schemaLocation=\"http://schemas.malighting.de/grandma2/xml/MA http://schemas.malighting.de/grandma2/xml/3.1.0/MA.xsd\"")
+		TEXT(" major_vers=\"3\" minor_vers=\"1\" stream_vers=\"0\">");
+
+	/** Names go into attribute values and element text: the console rejects a file with a bare & or <. */
+	FString EscapeMAXml(const FString& InText)
+	{
+		FString Escaped;
+		Escaped.Reserve(InText.Len());
+		for (const TCHAR Char : InText)
+		{
+			switch (Char)
+			{
+			case TEXT('&'): Escaped += TEXT("&amp;"); break;
+			case TEXT('<'): Escaped += TEXT("&lt;"); break;
+			case TEXT('>'): Escaped += TEXT("&gt;"); break;
+			case TEXT('"'): Escaped += TEXT("&quot;"); break;
+			case TEXT('\''): Escaped += TEXT("&apos;"); break;
+			default:
+				// Control characters cannot appear in an XML 1.0 file at all, not even escaped.
+				if (Char >= 0x20 || Char == TEXT('\t') || Char == TEXT('\n') || Char == TEXT('\r'))
+				{
+					Escaped.AppendChar(Char);
+				}
+				break;
+			}
+		}
+		return Escaped;
+	}
+
+	/** Every number of the files is read by the console as plain digits. */
+	FString MAInt(int32 Value)
+	{
+		return FString::FromInt(Value);
+	}
+
+	/** Coordinates and angles: two decimals and one blank. */
+	FString MAReal(double Value)
+	{
+		return FString::Printf(TEXT("%.2f "), Value);
+	}
+
+	FString MakeCompactMacroLine(int32 Index, const FString& Command)
+	{
+		return TEXT("<Macroline index=\"") + MAInt(Index) + TEXT("\" delay=\"0.01\"><text>") + Command + TEXT("</text></Macroline>");
+	}
+
+	FString MakeSpacedMacroLine(int32 Index, const FString& Command)
+	{
+		return TEXT("<Macroline index=\"") + MAInt(Index) + TEXT("\" delay = \"0.01\" > <text>") + Command + TEXT("</text></Macroline>");
+	}
+
+	/** The item's actor placed on the console's stage: its world transform, then a quarter turn about Z. */
+	FTransform MakeMATransform(const TSharedPtr<FFixturePatchListItem>& InItem)
+	{
+		FTransform WorldTransform = FTransform::Identity;
+		const AActor* CurrentActor = InItem.IsValid() ? InItem->GetCurrentActor() : nullptr;
+		if (const USceneComponent* RootComponent = CurrentActor ? CurrentActor->GetRootComponent() : nullptr)
+		{
+			WorldTransform = RootComponent->GetComponentTransform();
+		}
+		const FTransform StageTurn(FRotationMatrix(FRotator(0.0, -90.0, 0.0)));
+		return WorldTransform * StageTurn;
+	}
+
+	void ShowExportNotification(const FText& Text, const FName BrushName)
+	{
+		FNotificationInfo Info(Text);
+		Info.Image = FAppStyle::Get().GetBrush(BrushName);
+		Info.ExpireDuration = 2.0f;
+		FSlateNotificationManager::Get().AddNotification(Info);
+	}
+}
 
 const FName SFixturePatchList::ColumnID_IsSelected(TEXT("IsSelected"));
 const FName SFixturePatchList::ColumnID_ActorName(TEXT("ActorName"));
@@ -568,13 +661,239 @@ FReply SFixturePatchList::OnRefreshClicked()
 	return FReply::Handled();
 }
 
+FVector SFixturePatchList::GetMALocation(const TSharedPtr<FFixturePatchListItem>& InItem) const
+{
+	const FTransform ConsoleTransform = MakeMATransform(InItem);
+	const FVector Translation = ConsoleTransform.GetTranslation();
+	// Centimetres to metres; the console's Y axis points the other way.
+	return FVector(0.01 * Translation.X, -0.01 * Translation.Y, 0.01 * Translation.Z);
+}
+
+FRotator SFixturePatchList::GetMARotation(const TSharedPtr<FFixturePatchListItem>& InItem) const
+{
+	const FTransform ConsoleTransform = MakeMATransform(InItem);
+	const FRotator Rotation = ConsoleTransform.Rotator();
+	// Half a turn about X turns the engine's Z-up frame into the console's.
+	const FQuat ConsoleRotation = FQuat(FRotator(180.0, 180.0, 0.0)) * FQuat(Rotation);
+	return ConsoleRotation.Rotator();
+}
+
+TArray<FString> SFixturePatchList::BuildMAFiles() const
+{
+	TArray<TSharedPtr<FFixtureModeListItem>> CheckedModes;
+	if (ModeList.IsValid())
+	{
+		for (const TSharedPtr<FFixtureModeListItem>& ModeItem : ModeList->Items)
+		{
+			if (ModeItem.IsValid() && ModeItem->bIsSelected)
+			{
+				CheckedModes.Add(ModeItem);
+			}
+		}
+	}
+
+	// Each included item's texts and place, read once for the macros and the layer files.
+	struct FIncludedItem
+	{
+		int32 FixtureID = -1;
+		FString FixtureTypeName;
+		FString GroupName;
+		FString PatchAddress;
+		/** x, y, z, then rotation x (Roll), y (Pitch), z (Yaw), each already written as "%.2f ". */
+		FString Place[6];
+	};
+	TArray<FIncludedItem> Included;
+	for (const TSharedPtr<FFixturePatchListItem>& Item : Items)
+	{
+		if (!Item.IsValid() || !Item->bIsSelected)
+		{
+			continue;
+		}
+		FIncludedItem& Entry = Included.AddDefaulted_GetRef();
+		Entry.FixtureID = Item->FixtureID;
+		Entry.FixtureTypeName = Item->GetFixtureTypeName();
+		Entry.GroupName = FString::Printf(TEXT("%s %s"), *Entry.FixtureTypeName, *Item->GetFixtureModeName());
+		Entry.PatchAddress = Item->GetPatchAddress();
+		const FVector Location = GetMALocation(Item);
+		const FRotator Rotation = GetMARotation(Item);
+		Entry.Place[0] = MAReal(Location.X);
+		Entry.Place[1] = MAReal(Location.Y);
+		Entry.Place[2] = MAReal(Location.Z);
+		Entry.Place[3] = MAReal(Rotation.Roll);
+		Entry.Place[4] = MAReal(Rotation.Pitch);
+		Entry.Place[5] = MAReal(Rotation.Yaw);
+	}
+	const int32 NumIncluded = Included.Num();
+
+	FString MacroFile;
+	MacroFile.Reserve(1024 + NumIncluded * 320);
+
+	// M0: import the layer files from the drive; the import commands stand in reverse order.
+	MacroFile += MAXmlHead;
+	MacroFile += TEXT("<Macro index=\"0\" name=\"DO2VOR import layers\">");
+	MacroFile += MakeCompactMacroLine(0, TEXT("Menu On \"CommandlineResponse\""));
+	TArray<FString> ImportCommands;
+	ImportCommands.Add(TEXT("SelectDrive"));
+	ImportCommands.Add(TEXT("SelectDrive (Import from drive? Int=1, USB=4)"));
+	ImportCommands.Add(TEXT("ChangeDest \"EditSetup\""));
+	ImportCommands.Add(TEXT("ChangeDest \"Layers"));
+	ImportCommands.Add(TEXT("Menu Off \"CommandlineResponse\""));
+	ImportCommands.Add(TEXT("ChangeDest /"));
+	ImportCommands.Add(TEXT("Menu \"FixtureSchedule\""));
+	for (int32 LayerNumber = 1; LayerNumber <= CheckedModes.Num(); ++LayerNumber)
+	{
+		ImportCommands.Insert(TEXT("Import \"") + FString(MAFilePrefix) + TEXT("-LAYER-") + MAInt(LayerNumber) + TEXT("\" At 1"), 4);
+	}
+	for (int32 Position = 0; Position < ImportCommands.Num(); ++Position)
+	{
+		MacroFile += MakeSpacedMacroLine(Position + 1, ImportCommands[Position]);
+	}
+	MacroFile += TEXT("</Macro>");
+
+	// M1: patch each fixture ID to its DMX address.
+	MacroFile += TEXT("<Macro index=\"1\" name=\"DO2VOR patch fixtures\">");
+	MacroFile += MakeCompactMacroLine(0, TEXT("Menu On \"CommandlineResponse\""));
+	for (int32 Index = 0; Index < NumIncluded; ++Index)
+	{
+		MacroFile += MakeCompactMacroLine(Index + 1, TEXT("Assign Fixture ") + MAInt(Included[Index].FixtureID) + TEXT(" At Dmx ") + Included[Index].PatchAddress + TEXT("  /noconfirm"));
+	}
+	MacroFile += MakeCompactMacroLine(NumIncluded + 1, TEXT("Menu Off \"CommandlineResponse\""));
+	MacroFile += TEXT("</Macro>");
+
+	// M2: move and rotate each fixture.
+	MacroFile += TEXT("<Macro index=\"2\" name=\"DO2VOR move fixtures\">");
+	MacroFile += MakeCompactMacroLine(0, TEXT("ClearAll"));
+	MacroFile += MakeCompactMacroLine(1, TEXT("Menu On \"CommandlineResponse\""));
+	for (int32 Index = 0; Index < NumIncluded; ++Index)
+	{
+		const FIncludedItem& Entry = Included[Index];
+		MacroFile += MakeSpacedMacroLine(Index + 2, TEXT("Fixture ") + MAInt(Entry.FixtureID)
+			+ TEXT(" ; Move3D At ") + Entry.Place[0] + Entry.Place[1] + Entry.Place[2]
+			+ TEXT("; Rotate3D At ") + Entry.Place[3] + Entry.Place[4] + Entry.Place[5]
+			+ TEXT("; ClearAll"));
+	}
+	MacroFile += MakeCompactMacroLine(NumIncluded + 2, TEXT("Menu Off \"CommandlineResponse\""));
+	MacroFile += MakeCompactMacroLine(NumIncluded + 3, TEXT("ClearAll"));
+	MacroFile += TEXT("</Macro>");
+
+	// M3: one group per fixture type and mode.
+	MacroFile += TEXT("<Macro index=\"3\" name=\"DO2VOR create groups\">");
+	MacroFile += MakeCompactMacroLine(0, TEXT("Menu On \"CommandlineResponse\""));
+	MacroFile += MakeCompactMacroLine(1, TEXT("ClearAll"));
+	for (int32 Index = 0; Index < NumIncluded; ++Index)
+	{
+		MacroFile += MakeCompactMacroLine(Index + 2, TEXT("Fixture ") + MAInt(Included[Index].FixtureID) + TEXT(" ; Store Group \"") + EscapeMAXml(Included[Index].GroupName) + TEXT("\" /merge"));
+	}
+	MacroFile += MakeCompactMacroLine(NumIncluded + 2, TEXT("Menu Off \"CommandlineResponse\""));
+	MacroFile += MakeCompactMacroLine(NumIncluded + 3, TEXT("ClearAll"));
+	MacroFile += TEXT("</Macro></MA>");
+
+	TArray<FString> Files;
+	Files.Add(MoveTemp(MacroFile));
+
+	// One layer file per checked mode row, holding the included items of that type and mode.
+	for (const TSharedPtr<FFixtureModeListItem>& ModeItem : CheckedModes)
+	{
+		const FString DefaultName = ModeItem->GetDefaultFixtureTypeName();
+		const FString TypeNumber = MAInt(ModeItem->FixtureTypeNo);
+		FString LayerFile;
+		LayerFile += MAXmlHead;
+		LayerFile += TEXT("<Layer index=\"0\" name=\"") + EscapeMAXml(ModeItem->GetFixtureTypeName()) + TEXT("\">");
+		int32 LayerIndex = 0;
+		for (const FIncludedItem& Entry : Included)
+		{
+			if (!Entry.GroupName.Equals(DefaultName, ESearchCase::IgnoreCase))
+			{
+				continue;
+			}
+			LayerFile += TEXT("<Fixture index=\"") + MAInt(LayerIndex) + TEXT("\" name=\"") + EscapeMAXml(Entry.FixtureTypeName) + TEXT(" ") + MAInt(LayerIndex + 1)
+				+ TEXT("\" channel_id=\"0\" fixture_id=\"") + MAInt(Entry.FixtureID) + TEXT("\"> <FixtureType name=\"") + TypeNumber + TEXT("\"><No>") + TypeNumber
+				+ TEXT("</No></FixtureType><SubFixture index=\"0\" react_to_grandmaster=\"true\" color=\"ffffff\"><Patch><Address>0</Address></Patch><AbsolutePosition>")
+				+ TEXT("<Location x=\"") + Entry.Place[0] + TEXT("\" y=\"") + Entry.Place[1] + TEXT("\" z=\"") + Entry.Place[2]
+				+ TEXT("\" /><Rotation x=\"") + Entry.Place[3] + TEXT("\" y=\"") + Entry.Place[4] + TEXT("\" z=\"") + Entry.Place[5]
+				+ TEXT("\" /><Scaling x=\"1\" y=\"1\" z=\"1\" /></AbsolutePosition></SubFixture></Fixture>");
+			++LayerIndex;
+		}
+		LayerFile += TEXT("</Layer></MA>");
+		Files.Add(MoveTemp(LayerFile));
+	}
+	return Files;
+}
+
 FReply SFixturePatchList::OnExportClicked()
 {
+	ExportMAFiles(BuildMAFiles());
 	return FReply::Handled();
+}
+
+bool SFixturePatchList::ChooseExportDirectory(FString& OutDirectory)
+{
+	IDesktopPlatform* DesktopPlatform = FDesktopPlatformModule::Get();
+	if (!DesktopPlatform)
+	{
+		return false;
+	}
+	const FString DefaultPath = FPaths::DirectoryExists(LastExportDirectory) ? LastExportDirectory : FPaths::ProjectDir();
+	const void* ParentWindowHandle = FSlateApplication::Get().FindBestParentWindowHandleForDialogs(nullptr);
+	return DesktopPlatform->OpenDirectoryDialog(ParentWindowHandle, LOCTEXT("ChooseDirectoryLabel", "Choose a directory to save files.").ToString(), DefaultPath, OutDirectory);
+}
+
+void SFixturePatchList::ExportMAFiles(const TArray<FString>& InFiles)
+{
+	FString Directory;
+	if (!ChooseExportDirectory(Directory))
+	{
+		ShowExportNotification(LOCTEXT("ExportMAMacrosFailedNotification", "Failed to get save directory."), TEXT("Icons.Warning"));
+		return;
+	}
+
+	// UTF-8 as the head declares, without a byte order mark, whatever the names hold.
+	const FFileHelper::EEncodingOptions Encoding = FFileHelper::EEncodingOptions::ForceUTF8WithoutBOM;
+	const FString MacroPath = Directory + TEXT("/gma2/macros/") + MAFilePrefix + MAFileExtension;
+	if (InFiles.Num() == 0 || !FFileHelper::SaveStringToFile(InFiles[0], *MacroPath, Encoding, &IFileManager::Get(), 0))
+	{
+		ShowExportNotification(LOCTEXT("ExportMAMacrosErrorNotification", "Error exported file."), TEXT("Icons.Warning"));
+		return;
+	}
+
+	bool bAllLayersWritten = true;
+	for (int32 LayerNumber = 1; LayerNumber < InFiles.Num(); ++LayerNumber)
+	{
+		const FString LayerPath = Directory + FString::Printf(TEXT("/gma2/fixture_layers/%s-LAYER-%d%s"), MAFilePrefix, LayerNumber, MAFileExtension);
+		if (!FFileHelper::SaveStringToFile(InFiles[LayerNumber], *LayerPath, Encoding, &IFileManager::Get(), 0))
+		{
+			bAllLayersWritten = false;
+		}
+	}
+	if (!bAllLayersWritten)
+	{
+		ShowExportNotification(LOCTEXT("ExportMAMacrosErrorNotification", "Error exported file."), TEXT("Icons.Warning"));
+		return;
+	}
+
+	LastExportDirectory = Directory;
+	ShowExportNotification(FText::Format(LOCTEXT("ExportMAMacrosSuccessNotification", "Successfully exported file to {0}."), FText::FromString(Directory)), TEXT("Icons.Success"));
 }
 
 FReply SFixturePatchList::OnHelpClicked()
 {
+	TSharedRef<SWindow> HelpWindow = SNew(SWindow)
+		.Title(LOCTEXT("HelpLabel", "Help/Tutorial"))
+		.ClientSize(FVector2D(720.0f, 520.0f))
+		.SupportsMaximize(false)
+		.SupportsMinimize(false);
+	HelpWindow->SetContent(SNew(SUEtoGMAHelpDialog));
+
+	IMainFrameModule& MainFrameModule = FModuleManager::LoadModuleChecked<IMainFrameModule>(TEXT("MainFrame"));
+	const TSharedPtr<SWindow> ParentWindow = MainFrameModule.GetParentWindow();
+	if (ParentWindow.IsValid())
+	{
+		FSlateApplication::Get().AddWindowAsNativeChild(HelpWindow, ParentWindow.ToSharedRef(), true);
+	}
+	else
+	{
+		FSlateApplication::Get().AddWindow(HelpWindow, true);
+	}
 	return FReply::Handled();
 }
 

@@ -44,8 +44,25 @@ public:
 	void MarkModesInUse();
 
 	FReply OnRefreshClicked();
+	/** Builds the grandMA2 files and writes them beneath a folder that the user picks. */
 	FReply OnExportClicked();
+	/** Opens one more "Help/Tutorial" window. */
 	FReply OnHelpClicked();
+
+	/** The texts of the grandMA2 files: element 0 the macro file, then one layer file per checked mode row. */
+	TArray<FString> BuildMAFiles() const;
+
+	/** Where the item's current actor stands on the console's stage: x, y, z in metres. */
+	FVector GetMALocation(const TSharedPtr<FFixturePatchListItem>& InItem) const;
+
+	/** The item's rotation on the console's stage; the files write it as x = Roll, y = Pitch, z = Yaw. */
+	FRotator GetMARotation(const TSharedPtr<FFixturePatchListItem>& InItem) const;
+
+	/** Asks for the export folder; false when there is no folder dialog or the user cancelled it. */
+	bool ChooseExportDirectory(FString& OutDirectory);
+
+	/** Writes the files beneath the chosen folder and tells the outcome in a notification. */
+	void ExportMAFiles(const TArray<FString>& InFiles);
 
 	TSharedRef<SWidget> MakeToolbar();
 	TSharedRef<SHeaderRow> MakeHeaderRow();

@@ -7,6 +7,7 @@
 #include "Layout/SlateRect.h"
 #include "Layout/Margin.h"
 #include "Rendering/SlateLayoutTransform.h"
+#include "Rendering/SlateRenderTransform.h"
 
 struct FGeometry
 {
@@ -39,6 +40,9 @@ struct FGeometry
 	}
 
 	UE::Slate::FDeprecateVector2DResult GetLocalSize() const { return Size; }
+	FSlateLayoutTransform GetAccumulatedLayoutTransform() const { return FSlateLayoutTransform(Scale, AbsolutePosition); }
+	/** Local space to window space. */
+	FSlateRenderTransform GetAccumulatedRenderTransform() const { return FSlateRenderTransform(Scale, AbsolutePosition); }
 	UE::Slate::FDeprecateVector2DResult GetAbsolutePosition() const { return AbsolutePosition; }
 	UE::Slate::FDeprecateVector2DResult GetAbsoluteSize() const { return Size * Scale; }
 	float GetAbsoluteScale() const { return Scale; }

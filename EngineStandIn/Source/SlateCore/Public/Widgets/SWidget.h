@@ -94,8 +94,9 @@ public:
 	virtual bool IsHovered() const { return bIsHovered; }
 	bool IsDirectlyHovered() const { return bIsHovered; }
 	bool HasMouseCapture() const;
-	bool HasKeyboardFocus() const { return false; }
-	bool HasAnyUserFocus() const { return false; }
+	bool HasKeyboardFocus() const;
+	bool HasAnyUserFocus() const { return HasKeyboardFocus(); }
+	bool HasFocusedDescendants() const;
 
 	// State
 

@@ -10,6 +10,7 @@
 #include "Styling/SlateTypes.h"
 #include "Widgets/DeclarativeSyntaxSupport.h"
 #include "Widgets/SWidget.h"
+#include "InputCoreTypes.h"
 
 class SWindow;
 
@@ -91,6 +92,25 @@ namespace StandIn
 	 * enters typing), selects all, types the characters and, when bCommit, presses Enter.
 	 */
 	bool TypeText(const TSharedRef<SWidget>& Widget, const FString& Text, bool bCommit = true);
+	/** Gives the widget keyboard focus (the previous one loses it), as a click on it would. */
+	bool FocusWidget(const TSharedRef<SWidget>& Widget);
+
+	/**
+	 * Pointer events sent straight to the widget at a local position inside the given geometry (what a
+	 * custom-drawn widget such as a canvas receives). Buttons pressed by MouseDownAt stay held until
+	 * MouseUpAt; moves report them and the cursor delta since the last event. Capture and focus requests
+	 * in the replies are honoured (HasMouseCapture / HasKeyboardFocus).
+	 */
+	FReply MouseDownAt(const TSharedRef<SWidget>& Widget, const FGeometry& Geometry, const FVector2D& LocalPosition, const FKey& Button = EKeys::LeftMouseButton,
+		bool bShiftDown = false, bool bControlDown = false);
+	FReply MouseMoveTo(const TSharedRef<SWidget>& Widget, const FGeometry& Geometry, const FVector2D& LocalPosition, bool bShiftDown = false, bool bControlDown = false);
+	FReply MouseUpAt(const TSharedRef<SWidget>& Widget, const FGeometry& Geometry, const FVector2D& LocalPosition, const FKey& Button = EKeys::LeftMouseButton,
+		bool bShiftDown = false, bool bControlDown = false);
+	FReply MouseWheelAt(const TSharedRef<SWidget>& Widget, const FGeometry& Geometry, const FVector2D& LocalPosition, float WheelDelta, bool bShiftDown = false,
+		bool bControlDown = false);
+	/** A key pressed on the widget itself (no bubbling), with modifiers. */
+	FReply KeyDownOn(const TSharedRef<SWidget>& Widget, const FKey& Key, bool bShiftDown = false, bool bControlDown = false);
+
 	/** Presses a key on the widget (Escape, Enter, ...). */
 	bool PressKey(const TSharedRef<SWidget>& Widget, const FKey& Key, bool bControlDown = false, bool bShiftDown = false);
 	/** Moves the keyboard focus off the widget (a text being typed is committed as OnUserMovedFocus). */

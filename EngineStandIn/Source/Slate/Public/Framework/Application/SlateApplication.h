@@ -43,7 +43,10 @@ public:
 	bool SetKeyboardFocus(const TSharedPtr<SWidget>& OptionalWidgetToFocus, EFocusCause ReasonFocusIsChanging = EFocusCause::SetDirectly);
 	bool SetUserFocus(uint32 InUserIndex, const TSharedPtr<SWidget>& WidgetToFocus, const EFocusCause ReasonFocusIsChanging = EFocusCause::SetDirectly);
 	void ClearKeyboardFocus(const EFocusCause ReasonFocusIsChanging = EFocusCause::SetDirectly);
-	TSharedPtr<SWidget> GetKeyboardFocusedWidget() const { return FocusedWidget.Pin(); }
+	TSharedPtr<SWidget> GetKeyboardFocusedWidget() const;
+	TSharedPtr<SWidget> GetUserFocusedWidget(uint32 UserIndex) const { return GetKeyboardFocusedWidget(); }
+	bool HasFocusedDescendants(const TSharedRef<const SWidget>& Widget) const;
+	void ReleaseAllPointerCapture();
 	void DismissAllMenus();
 	void CloseToolTip()
 	{
@@ -63,6 +66,5 @@ private:
 
 	TArray<TSharedRef<SWindow>> Windows;
 	TArray<TSharedRef<SWindow>> ModalWindowStack;
-	TWeakPtr<SWidget> FocusedWidget;
 	int32 NumDismissAllMenus = 0;
 };

@@ -141,7 +141,6 @@ public:
 	float GetSliderExponent() const { return SliderExponent.Get(1.f); }
 	void SetSliderExponent(const TAttribute<float>& InSliderExponent) { SliderExponent = InSliderExponent; }
 	bool IsInTextMode() const { return bIsTextEditing; }
-	bool HasMouseCapture() const { return bIsMouseDown; }
 
 	virtual bool SupportsKeyboardFocus() const override { return true; }
 	virtual bool IsInteractable() const override { return IsEnabled(); }
