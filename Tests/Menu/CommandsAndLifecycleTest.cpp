@@ -170,6 +170,7 @@ TEST(ModuleRegistrations, ShutdownWithoutObjectSystemKeepsTheToolbarButUnregiste
 	const StandIn::FRegistrySnapshot After = StandIn::TakeRegistrySnapshot();
 	EXPECT_TRUE(After.ToolMenuEntries.Contains(TEXT("LevelEditor.LevelEditorToolBar.User/ZORLight/ZORLightMenu")));
 	EXPECT_FALSE(AnyStartsWith(After.BindingContexts, TEXT("ZORLightditor")));
+	EXPECT_FALSE(After.NomadTabSpawners.Contains(TEXT("UEtoGMA")));
 	EXPECT_FALSE(Module->GetMenuExtensibilityManager().IsValid());
 	EXPECT_FALSE(Module->GetToolBarExtensibilityManager().IsValid());
 }

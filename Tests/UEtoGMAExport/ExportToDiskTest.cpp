@@ -223,19 +223,26 @@ TEST(ExportToDisk, NamesOutsideAsciiAreWrittenAsUtf8WithoutByteOrderMark)
 
 TEST(ExportToDisk, LayerFileNumbersPastNineHavePlainDigits)
 {
+	// A thousand types, one mode each: the last layer file is number 1000, never "1,000".
+	constexpr int32 LayerCount = 1000;
 	FExportStage Stage;
-	for (int32 Index = 1; Index <= 12; ++Index)
+	for (int32 Index = 1; Index <= LayerCount; ++Index)
 	{
-		Stage.AddFixture(Stage.AddType(FString::Printf(TEXT("Type %d"), Index), {TEXT("Std")}), 1, Index, 0, FString::Printf(TEXT("F%d"), Index));
+		Stage.AddFixture(Stage.AddType(FString::Printf(TEXT("Type %d"), Index), {TEXT("Std")}), 1 + Index / 500, 1 + Index % 500, 0,
+			FString::Printf(TEXT("F%d"), Index));
 	}
 	const TSharedRef<SFixturePatchList> Panel = Stage.OpenPanel();
 	const FString Folder = Stage.Folder(TEXT("Many"));
 	StandIn::AnswerNextFolderDialog(Folder);
 	ASSERT_TRUE(ClickButton(Panel, TEXT("Export")));
-	for (int32 Number = 1; Number <= 12; ++Number)
+	for (int32 Number : {1, 9, 10, 12, 999, LayerCount})
 	{
 		EXPECT_TRUE(FPaths::FileExists(LayerPath(Folder, Number))) << Number;
 	}
+	EXPECT_TRUE(FPaths::FileExists(Folder + TEXT("/gma2/fixture_layers/DO2VOR-LAYER-1000.xml")));
+	EXPECT_FALSE(FPaths::FileExists(LayerPath(Folder, LayerCount + 1)));
 	const FMADocument Doc = FMADocument::FromFile(MacroPath(Folder));
-	EXPECT_EQ(Doc.MacroLines("DO2VOR import layers")[5], "Import \"DO2VOR-LAYER-12\" At 1");
+	// The import commands stand in reverse order right after ChangeDest "Layers.
+	EXPECT_EQ(Doc.MacroLines("DO2VOR import layers")[5], "Import \"DO2VOR-LAYER-1000\" At 1");
+	EXPECT_EQ(Doc.MacroLines("DO2VOR import layers")[5 + LayerCount - 1], "Import \"DO2VOR-LAYER-1\" At 1");
 }
