@@ -14,11 +14,38 @@ file(MAKE_DIRECTORY ${WORK}/Project/Config)
 set(INI ${WORK}/Project/Config/ZORLightSettings.ini)
 
 if(CASE STREQUAL "seed")
-	execute_process(COMMAND ${HOST} --project ${WORK}/Project RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err)
+	execute_process(COMMAND ${HOST} --project ${WORK}/Project --show-menu RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err)
 	if(NOT rc EQUAL 0)
 		message(FATAL_ERROR "exit code ${rc}: ${out}${err}")
 	endif()
 	expect_contains("${out}" "The settings file was missing; start-up wrote it with 15 keys at their defaults.")
+	# A fresh project's drop-down shows the defaults.
+	expect_contains("${out}" "  == Quality Level ==
+  Low (Medium) High Ultra
+  ----
+  == Light & Beams ==
+  Light Intensity Max = 2000.0
+  Light Distance Max = 1000.0
+  Light Color Temp = 6500.0
+  Spot light Intensity Scale = 1.0
+  Beam Intensity Scale = 1.0
+  [x] Light Cast Shadow
+  [x] Use Dynamic Occlusion
+  [ ] Disable Lights
+  ----
+  == Fog & Haze ==
+  [x] Fog & Haze
+  Clouds Intensity = 0.75
+  Clouds Scale (x) = 2.0
+  ----
+  == Wind ==
+  Wind Direction (deg) = 45.0
+  Wind Elevation (deg) = 20.0
+  Wind Speed (km/h) = 2.5
+  ----
+  == UE to GMA Tool ==
+  UE to GMA Tool
+")
 	expect_contains("${out}" "Spot FOH R (ZORFixtureActor) at 400.0, 1200.0, 800.0: patch 2.1, Spot 575, mode Extended")
 	file(READ ${INI} ini)
 	foreach(line "[ZORLightSettings]" "SmokeIntensity=0.75" "UseSmoke=True" "Scale=2.0" "WindDirection=45.0"
