@@ -11,6 +11,42 @@ FMultiBoxBuilder::FMultiBoxBuilder(const EMultiBoxType InType, FMultiBoxCustomiz
 	ExtenderStack.Push(InExtender);
 }
 
+namespace
+{
+	/** Runs every extender on the stack at the hook; the stack is copied, since an extension may push extenders of its own. */
+	template<typename BuilderType>
+	void ApplyExtenders(const TArray<TSharedPtr<FExtender>> Extenders, FName InExtensionHook, EExtensionHook::Position HookPosition, BuilderType& Builder)
+	{
+		if (InExtensionHook.IsNone())
+		{
+			return;
+		}
+		for (const TSharedPtr<FExtender>& Extender : Extenders)
+		{
+			if (Extender.IsValid())
+			{
+				Extender->Apply(InExtensionHook, HookPosition, Builder);
+			}
+		}
+	}
+}
+
+TSharedRef<FMultiBlock> FMultiBoxBuilder::MakeBlock(EMultiBlockType InType, FName InExtensionHook, FName InTutorialHighlightName)
+{
+	TSharedRef<FMultiBlock> Block = MakeShared<FMultiBlock>();
+	Block->Type = InType;
+	Block->ExtensionHook = InExtensionHook;
+	Block->TutorialHighlightName = InTutorialHighlightName;
+	return Block;
+}
+
+void FMultiBoxBuilder::AddHookedBlock(const TSharedRef<FMultiBlock>& Block)
+{
+	ApplyHook(Block->ExtensionHook, EExtensionHook::Before);
+	MultiBox->AddBlock(Block);
+	ApplyHook(Block->ExtensionHook, EExtensionHook::After);
+}
+
 void FMultiBoxBuilder::PushCommandList(const TSharedRef<const FUICommandList> CommandList)
 {
 	CommandListStack.Push(CommandList);
@@ -71,12 +107,7 @@ FBaseMenuBuilder::FBaseMenuBuilder(const EMultiBoxType InType, const bool bInSho
 void FBaseMenuBuilder::AddMenuEntry(const TSharedPtr<const FUICommandInfo> InCommand, FName InExtensionHook, const TAttribute<FText>& InLabelOverride, const TAttribute<FText>& InToolTipOverride, const FSlateIcon& InIconOverride, FName InTutorialHighlightName, const TAttribute<EVisibility>& InVisibility)
 {
 	ApplySectionBeginningIfNeeded();
-	ApplyHook(InExtensionHook, EExtensionHook::Before);
-
-	TSharedRef<FMultiBlock> Block = MakeShared<FMultiBlock>();
-	Block->Type = EMultiBlockType::MenuEntry;
-	Block->ExtensionHook = InExtensionHook;
-	Block->TutorialHighlightName = InTutorialHighlightName;
+	TSharedRef<FMultiBlock> Block = MakeBlock(EMultiBlockType::MenuEntry, InExtensionHook, InTutorialHighlightName);
 	Block->Command = InCommand;
 	Block->CommandList = GetTopCommandList();
 	Block->UserInterfaceActionType = InCommand.IsValid() ? InCommand->GetUserInterfaceType() : EUserInterfaceActionType::Button;
@@ -85,20 +116,13 @@ void FBaseMenuBuilder::AddMenuEntry(const TSharedPtr<const FUICommandInfo> InCom
 	Block->Icon = InIconOverride;
 	Block->Visibility = InVisibility;
 	Block->bCloseWindowAfterMenuSelection = MultiBox->ShouldCloseWindowAfterMenuSelection();
-	MultiBox->AddBlock(Block);
-
-	ApplyHook(InExtensionHook, EExtensionHook::After);
+	AddHookedBlock(Block);
 }
 
 void FBaseMenuBuilder::AddMenuEntry(const TAttribute<FText>& InLabel, const TAttribute<FText>& InToolTip, const FSlateIcon& InIcon, const FUIAction& UIAction, FName InExtensionHook, const EUserInterfaceActionType UserInterfaceActionType, FName InTutorialHighlightName, const TAttribute<FText>& InInputBindingOverride, const TAttribute<EVisibility>& InVisibility)
 {
 	ApplySectionBeginningIfNeeded();
-	ApplyHook(InExtensionHook, EExtensionHook::Before);
-
-	TSharedRef<FMultiBlock> Block = MakeShared<FMultiBlock>();
-	Block->Type = EMultiBlockType::MenuEntry;
-	Block->ExtensionHook = InExtensionHook;
-	Block->TutorialHighlightName = InTutorialHighlightName;
+	TSharedRef<FMultiBlock> Block = MakeBlock(EMultiBlockType::MenuEntry, InExtensionHook, InTutorialHighlightName);
 	Block->DirectAction = UIAction;
 	Block->UserInterfaceActionType = UserInterfaceActionType;
 	Block->Label = InLabel;
@@ -106,29 +130,20 @@ void FBaseMenuBuilder::AddMenuEntry(const TAttribute<FText>& InLabel, const TAtt
 	Block->Icon = InIcon;
 	Block->Visibility = InVisibility;
 	Block->bCloseWindowAfterMenuSelection = MultiBox->ShouldCloseWindowAfterMenuSelection();
-	MultiBox->AddBlock(Block);
-
-	ApplyHook(InExtensionHook, EExtensionHook::After);
+	AddHookedBlock(Block);
 }
 
 void FBaseMenuBuilder::AddMenuEntry(const FUIAction& UIAction, const TSharedRef<SWidget> Contents, const FName& InExtensionHook, const TAttribute<FText>& InToolTip, const EUserInterfaceActionType UserInterfaceActionType, FName InTutorialHighlightName, const TAttribute<EVisibility>& InVisibility)
 {
 	ApplySectionBeginningIfNeeded();
-	ApplyHook(InExtensionHook, EExtensionHook::Before);
-
-	TSharedRef<FMultiBlock> Block = MakeShared<FMultiBlock>();
-	Block->Type = EMultiBlockType::MenuEntry;
-	Block->ExtensionHook = InExtensionHook;
-	Block->TutorialHighlightName = InTutorialHighlightName;
+	TSharedRef<FMultiBlock> Block = MakeBlock(EMultiBlockType::MenuEntry, InExtensionHook, InTutorialHighlightName);
 	Block->DirectAction = UIAction;
 	Block->UserInterfaceActionType = UserInterfaceActionType;
 	Block->ToolTip = InToolTip;
 	Block->Widget = Contents;
 	Block->Visibility = InVisibility;
 	Block->bCloseWindowAfterMenuSelection = MultiBox->ShouldCloseWindowAfterMenuSelection();
-	MultiBox->AddBlock(Block);
-
-	ApplyHook(InExtensionHook, EExtensionHook::After);
+	AddHookedBlock(Block);
 }
 
 FMenuBuilder::FMenuBuilder(const bool bInShouldCloseWindowAfterMenuSelection, TSharedPtr<const FUICommandList> InCommandList, TSharedPtr<FExtender> InExtender, const bool bInCloseSelfOnly, const ISlateStyle* InStyleSet, bool bInSearchable, FName InMenuName, bool bInRecursivelySearchable)
@@ -183,16 +198,11 @@ void FMenuBuilder::ApplySectionBeginningIfNeeded()
 	// Sections after the first are set apart by a separator; a heading shows only when it has text.
 	if (MultiBox->GetBlocks().Num() > 0)
 	{
-		TSharedRef<FMultiBlock> Separator = MakeShared<FMultiBlock>();
-		Separator->Type = EMultiBlockType::Separator;
-		Separator->ExtensionHook = CurrentSectionExtensionHook;
-		MultiBox->AddBlock(Separator);
+		MultiBox->AddBlock(MakeBlock(EMultiBlockType::Separator, CurrentSectionExtensionHook));
 	}
 	if (CurrentSectionHeadingText.IsSet() && !CurrentSectionHeadingText.Get().IsEmpty())
 	{
-		TSharedRef<FMultiBlock> Heading = MakeShared<FMultiBlock>();
-		Heading->Type = EMultiBlockType::Heading;
-		Heading->ExtensionHook = CurrentSectionExtensionHook;
+		TSharedRef<FMultiBlock> Heading = MakeBlock(EMultiBlockType::Heading, CurrentSectionExtensionHook);
 		Heading->Label = CurrentSectionHeadingText;
 		MultiBox->AddBlock(Heading);
 	}
@@ -206,42 +216,28 @@ void FMenuBuilder::AddMenuSeparator(FName InExtensionHook)
 void FMenuBuilder::AddSeparator(FName InExtensionHook)
 {
 	ApplySectionBeginningIfNeeded();
-	ApplyHook(InExtensionHook, EExtensionHook::Before);
-
-	TSharedRef<FMultiBlock> Block = MakeShared<FMultiBlock>();
-	Block->Type = EMultiBlockType::Separator;
-	Block->ExtensionHook = InExtensionHook;
-	MultiBox->AddBlock(Block);
-
-	ApplyHook(InExtensionHook, EExtensionHook::After);
+	TSharedRef<FMultiBlock> Block = MakeBlock(EMultiBlockType::Separator, InExtensionHook);
+	AddHookedBlock(Block);
 }
 
 void FMenuBuilder::AddSubMenu(const TAttribute<FText>& InMenuLabel, const TAttribute<FText>& InToolTip, const FNewMenuDelegate& InSubMenu, const bool bInOpenSubMenuOnClick, const FSlateIcon& InIcon, const bool bInShouldCloseWindowAfterMenuSelection, FName InExtensionHook, FName InTutorialHighlightName)
 {
 	ApplySectionBeginningIfNeeded();
-	ApplyHook(InExtensionHook, EExtensionHook::Before);
-
-	TSharedRef<FMultiBlock> Block = MakeShared<FMultiBlock>();
-	Block->Type = EMultiBlockType::MenuEntry;
-	Block->ExtensionHook = InExtensionHook;
-	Block->TutorialHighlightName = InTutorialHighlightName;
+	TSharedRef<FMultiBlock> Block = MakeBlock(EMultiBlockType::MenuEntry, InExtensionHook, InTutorialHighlightName);
 	Block->Label = InMenuLabel;
 	Block->ToolTip = InToolTip;
 	Block->Icon = InIcon;
 	Block->SubMenu = InSubMenu;
 	Block->CommandList = GetTopCommandList();
 	Block->bCloseWindowAfterMenuSelection = bInShouldCloseWindowAfterMenuSelection;
-	MultiBox->AddBlock(Block);
-
-	ApplyHook(InExtensionHook, EExtensionHook::After);
+	AddHookedBlock(Block);
 }
 
 void FMenuBuilder::AddWidget(TSharedRef<SWidget> InWidget, const FText& Label, bool bNoIndent, bool bInSearchable, const TAttribute<FText>& InToolTipText)
 {
 	ApplySectionBeginningIfNeeded();
 
-	TSharedRef<FMultiBlock> Block = MakeShared<FMultiBlock>();
-	Block->Type = EMultiBlockType::Widget;
+	TSharedRef<FMultiBlock> Block = MakeBlock(EMultiBlockType::Widget);
 	Block->Widget = InWidget;
 	Block->Label = Label;
 	Block->ToolTip = InToolTipText;
@@ -252,19 +248,7 @@ void FMenuBuilder::AddWidget(TSharedRef<SWidget> InWidget, const FText& Label, b
 
 void FMenuBuilder::ApplyHook(FName InExtensionHook, EExtensionHook::Position HookPosition)
 {
-	if (InExtensionHook.IsNone())
-	{
-		return;
-	}
-	// Copied: an extension may push extenders of its own.
-	const TArray<TSharedPtr<FExtender>> Extenders = ExtenderStack;
-	for (const TSharedPtr<FExtender>& Extender : Extenders)
-	{
-		if (Extender.IsValid())
-		{
-			Extender->Apply(InExtensionHook, HookPosition, *this);
-		}
-	}
+	ApplyExtenders(ExtenderStack, InExtensionHook, HookPosition, *this);
 }
 
 FToolBarBuilder::FToolBarBuilder(TSharedPtr<const FUICommandList> InCommandList, FMultiBoxCustomization InCustomization, TSharedPtr<FExtender> InExtender, bool bForceSmallIcons)
@@ -294,12 +278,7 @@ void FToolBarBuilder::EndSection()
 
 void FToolBarBuilder::AddToolBarButton(const TSharedPtr<const FUICommandInfo> InCommand, FName InExtensionHook, const TAttribute<FText>& InLabelOverride, const TAttribute<FText>& InToolTipOverride, const TAttribute<FSlateIcon>& InIconOverride, FName InTutorialHighlightName)
 {
-	ApplyHook(InExtensionHook, EExtensionHook::Before);
-
-	TSharedRef<FMultiBlock> Block = MakeShared<FMultiBlock>();
-	Block->Type = EMultiBlockType::ToolBarButton;
-	Block->ExtensionHook = InExtensionHook;
-	Block->TutorialHighlightName = InTutorialHighlightName;
+	TSharedRef<FMultiBlock> Block = MakeBlock(EMultiBlockType::ToolBarButton, InExtensionHook, InTutorialHighlightName);
 	Block->Command = InCommand;
 	Block->CommandList = GetTopCommandList();
 	Block->UserInterfaceActionType = InCommand.IsValid() ? InCommand->GetUserInterfaceType() : EUserInterfaceActionType::Button;
@@ -307,35 +286,24 @@ void FToolBarBuilder::AddToolBarButton(const TSharedPtr<const FUICommandInfo> In
 	Block->ToolTip = InToolTipOverride;
 	Block->Icon = InIconOverride.IsSet() ? InIconOverride.Get() : FSlateIcon();
 	Block->bCloseWindowAfterMenuSelection = false;
-	MultiBox->AddBlock(Block);
-
-	ApplyHook(InExtensionHook, EExtensionHook::After);
+	AddHookedBlock(Block);
 }
 
 void FToolBarBuilder::AddToolBarButton(const FUIAction& InAction, FName InExtensionHook, const TAttribute<FText>& InLabelOverride, const TAttribute<FText>& InToolTipOverride, const TAttribute<FSlateIcon>& InIconOverride, const EUserInterfaceActionType UserInterfaceActionType, FName InTutorialHighlightName)
 {
-	ApplyHook(InExtensionHook, EExtensionHook::Before);
-
-	TSharedRef<FMultiBlock> Block = MakeShared<FMultiBlock>();
-	Block->Type = EMultiBlockType::ToolBarButton;
-	Block->ExtensionHook = InExtensionHook;
-	Block->TutorialHighlightName = InTutorialHighlightName;
+	TSharedRef<FMultiBlock> Block = MakeBlock(EMultiBlockType::ToolBarButton, InExtensionHook, InTutorialHighlightName);
 	Block->DirectAction = InAction;
 	Block->UserInterfaceActionType = UserInterfaceActionType;
 	Block->Label = InLabelOverride;
 	Block->ToolTip = InToolTipOverride;
 	Block->Icon = InIconOverride.IsSet() ? InIconOverride.Get() : FSlateIcon();
 	Block->bCloseWindowAfterMenuSelection = false;
-	MultiBox->AddBlock(Block);
-
-	ApplyHook(InExtensionHook, EExtensionHook::After);
+	AddHookedBlock(Block);
 }
 
 void FToolBarBuilder::AddComboButton(const FUIAction& InAction, const FOnGetContent& InMenuContentGenerator, const TAttribute<FText>& InLabelOverride, const TAttribute<FText>& InToolTipOverride, const TAttribute<FSlateIcon>& InIconOverride, bool bInSimpleComboBox, FName InTutorialHighlightName)
 {
-	TSharedRef<FMultiBlock> Block = MakeShared<FMultiBlock>();
-	Block->Type = EMultiBlockType::ToolBarComboButton;
-	Block->TutorialHighlightName = InTutorialHighlightName;
+	TSharedRef<FMultiBlock> Block = MakeBlock(EMultiBlockType::ToolBarComboButton, NAME_None, InTutorialHighlightName);
 	Block->DirectAction = InAction;
 	Block->MenuContent = InMenuContentGenerator;
 	Block->Label = InLabelOverride;
@@ -346,38 +314,19 @@ void FToolBarBuilder::AddComboButton(const FUIAction& InAction, const FOnGetCont
 
 void FToolBarBuilder::AddSeparator(FName InExtensionHook)
 {
-	ApplyHook(InExtensionHook, EExtensionHook::Before);
-
-	TSharedRef<FMultiBlock> Block = MakeShared<FMultiBlock>();
-	Block->Type = EMultiBlockType::Separator;
-	Block->ExtensionHook = InExtensionHook;
-	MultiBox->AddBlock(Block);
-
-	ApplyHook(InExtensionHook, EExtensionHook::After);
+	TSharedRef<FMultiBlock> Block = MakeBlock(EMultiBlockType::Separator, InExtensionHook);
+	AddHookedBlock(Block);
 }
 
 void FToolBarBuilder::AddWidget(TSharedRef<SWidget> InWidget, FName InTutorialHighlightName, bool bInSearchable)
 {
-	TSharedRef<FMultiBlock> Block = MakeShared<FMultiBlock>();
-	Block->Type = EMultiBlockType::Widget;
+	TSharedRef<FMultiBlock> Block = MakeBlock(EMultiBlockType::Widget, NAME_None, InTutorialHighlightName);
 	Block->Widget = InWidget;
-	Block->TutorialHighlightName = InTutorialHighlightName;
 	Block->bSearchable = bInSearchable;
 	MultiBox->AddBlock(Block);
 }
 
 void FToolBarBuilder::ApplyHook(FName InExtensionHook, EExtensionHook::Position HookPosition)
 {
-	if (InExtensionHook.IsNone())
-	{
-		return;
-	}
-	const TArray<TSharedPtr<FExtender>> Extenders = ExtenderStack;
-	for (const TSharedPtr<FExtender>& Extender : Extenders)
-	{
-		if (Extender.IsValid())
-		{
-			Extender->Apply(InExtensionHook, HookPosition, *this);
-		}
-	}
+	ApplyExtenders(ExtenderStack, InExtensionHook, HookPosition, *this);
 }

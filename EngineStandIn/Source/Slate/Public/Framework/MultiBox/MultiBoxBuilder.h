@@ -50,6 +50,12 @@ protected:
 	/** Runs the extensions of every extender on the stack at this hook. */
 	virtual void ApplyHook(FName InExtensionHook, EExtensionHook::Position HookPosition) = 0;
 
+	/** A new block of the given kind; the caller fills in the rest. */
+	static TSharedRef<FMultiBlock> MakeBlock(EMultiBlockType InType, FName InExtensionHook = NAME_None, FName InTutorialHighlightName = NAME_None);
+
+	/** Adds the block between the extensions hooked before and after its extension hook. */
+	void AddHookedBlock(const TSharedRef<FMultiBlock>& Block);
+
 	TSharedRef<FMultiBox> MultiBox;
 	TArray<TSharedPtr<const FUICommandList>> CommandListStack;
 	TArray<TSharedPtr<FExtender>> ExtenderStack;
