@@ -80,104 +80,6 @@ struct NamedSlotProperty
 	TAlwaysValidWidget& SlotContent;
 };
 
-/** The common arguments every widget's FArguments carries, with fluent setters returning the real FArguments. */
-template <typename InArgsType>
-struct TSlateBaseNamedArgs : public FSlateBaseNamedArgs
-{
-	using WidgetArgsType = InArgsType;
-
-	WidgetArgsType& Me() { return *static_cast<WidgetArgsType*>(this); }
-
-	WidgetArgsType& ToolTipText(const TAttribute<FText>& InToolTipText)
-	{
-		_ToolTipText = InToolTipText;
-		return Me();
-	}
-
-	template <typename FunctorType, typename... VarTypes>
-	WidgetArgsType& ToolTipText_Lambda(FunctorType&& InFunctor, VarTypes... Vars)
-	{
-		_ToolTipText = TAttribute<FText>::Create(TAttribute<FText>::FGetter::CreateLambda(Forward<FunctorType>(InFunctor), Vars...));
-		return Me();
-	}
-
-	template <class UserClass, typename... VarTypes>
-	WidgetArgsType& ToolTipText(UserClass* InUserObject, typename TAttribute<FText>::FGetter::template TConstMethodPtr<UserClass, VarTypes...> InFunc, VarTypes... Vars)
-	{
-		_ToolTipText = TAttribute<FText>::Create(TAttribute<FText>::FGetter::CreateSP(InUserObject, InFunc, Vars...));
-		return Me();
-	}
-
-	WidgetArgsType& IsEnabled(const TAttribute<bool>& InIsEnabled)
-	{
-		_IsEnabled = InIsEnabled;
-		return Me();
-	}
-
-	template <typename FunctorType, typename... VarTypes>
-	WidgetArgsType& IsEnabled_Lambda(FunctorType&& InFunctor, VarTypes... Vars)
-	{
-		_IsEnabled = TAttribute<bool>::Create(TAttribute<bool>::FGetter::CreateLambda(Forward<FunctorType>(InFunctor), Vars...));
-		return Me();
-	}
-
-	template <class UserClass, typename... VarTypes>
-	WidgetArgsType& IsEnabled(UserClass* InUserObject, typename TAttribute<bool>::FGetter::template TConstMethodPtr<UserClass, VarTypes...> InFunc, VarTypes... Vars)
-	{
-		_IsEnabled = TAttribute<bool>::Create(TAttribute<bool>::FGetter::CreateSP(InUserObject, InFunc, Vars...));
-		return Me();
-	}
-
-	WidgetArgsType& Visibility(const TAttribute<EVisibility>& InVisibility)
-	{
-		_Visibility = InVisibility;
-		return Me();
-	}
-
-	template <typename FunctorType, typename... VarTypes>
-	WidgetArgsType& Visibility_Lambda(FunctorType&& InFunctor, VarTypes... Vars)
-	{
-		_Visibility = TAttribute<EVisibility>::Create(TAttribute<EVisibility>::FGetter::CreateLambda(Forward<FunctorType>(InFunctor), Vars...));
-		return Me();
-	}
-
-	template <class UserClass, typename... VarTypes>
-	WidgetArgsType& Visibility(UserClass* InUserObject, typename TAttribute<EVisibility>::FGetter::template TConstMethodPtr<UserClass, VarTypes...> InFunc, VarTypes... Vars)
-	{
-		_Visibility = TAttribute<EVisibility>::Create(TAttribute<EVisibility>::FGetter::CreateSP(InUserObject, InFunc, Vars...));
-		return Me();
-	}
-
-	WidgetArgsType& Tag(FName InTag)
-	{
-		_Tag = InTag;
-		return Me();
-	}
-
-	WidgetArgsType& RenderOpacity(float InRenderOpacity)
-	{
-		_RenderOpacity = InRenderOpacity;
-		return Me();
-	}
-
-	WidgetArgsType& Clipping(EWidgetClipping InClipping)
-	{
-		_Clipping = InClipping;
-		return Me();
-	}
-
-	WidgetArgsType& ForceVolatile(bool bInForceVolatile)
-	{
-		_ForceVolatile = bInForceVolatile;
-		return Me();
-	}
-
-	WidgetArgsType& AccessibleText(const TAttribute<FText>& InText)
-	{
-		_AccessibleText = InText;
-		return Me();
-	}
-};
 
 #define SLATE_BEGIN_ARGS(InWidgetType) \
 	public: \
@@ -247,6 +149,51 @@ struct TSlateBaseNamedArgs : public FSlateBaseNamedArgs
 #define SLATE_ATTRIBUTE(AttrType, AttrName) \
 	TAttribute<AttrType> _##AttrName; \
 	SLATE_PRIVATE_ATTRIBUTE_FUNCTION(AttrType, AttrName)
+
+/** The common arguments every widget's FArguments carries, with fluent setters returning the real FArguments. */
+template <typename InArgsType>
+struct TSlateBaseNamedArgs : public FSlateBaseNamedArgs
+{
+	using WidgetArgsType = InArgsType;
+
+	WidgetArgsType& Me() { return *static_cast<WidgetArgsType*>(this); }
+
+	SLATE_PRIVATE_ATTRIBUTE_FUNCTION(FText, ToolTipText)
+
+	SLATE_PRIVATE_ATTRIBUTE_FUNCTION(bool, IsEnabled)
+
+	SLATE_PRIVATE_ATTRIBUTE_FUNCTION(EVisibility, Visibility)
+
+	WidgetArgsType& Tag(FName InTag)
+	{
+		_Tag = InTag;
+		return Me();
+	}
+
+	WidgetArgsType& RenderOpacity(float InRenderOpacity)
+	{
+		_RenderOpacity = InRenderOpacity;
+		return Me();
+	}
+
+	WidgetArgsType& Clipping(EWidgetClipping InClipping)
+	{
+		_Clipping = InClipping;
+		return Me();
+	}
+
+	WidgetArgsType& ForceVolatile(bool bInForceVolatile)
+	{
+		_ForceVolatile = bInForceVolatile;
+		return Me();
+	}
+
+	WidgetArgsType& AccessibleText(const TAttribute<FText>& InText)
+	{
+		_AccessibleText = InText;
+		return Me();
+	}
+};
 
 /** A plain argument, copied into the widget at construction. */
 #define SLATE_ARGUMENT(ArgType, ArgName) \
