@@ -151,44 +151,35 @@ void FSlateStyleSet::SetCoreContentRoot(const FString& InCoreContentRootDir)
 	CoreContentRootDir = InCoreContentRootDir;
 }
 
-FString FSlateStyleSet::RootToContentDir(const ANSICHAR* RelativePath, const TCHAR* Extension)
-{
-	return (ContentRootDir / FString(RelativePath)) + Extension;
-}
-
-FString FSlateStyleSet::RootToContentDir(const WIDECHAR* RelativePath, const TCHAR* Extension)
-{
-	return (ContentRootDir / FString(RelativePath)) + Extension;
-}
-
+// Every form joins the path below its root; the character and extension variants only forward.
 FString FSlateStyleSet::RootToContentDir(const FString& RelativePath, const TCHAR* Extension)
 {
 	return (ContentRootDir / RelativePath) + Extension;
 }
 
+FString FSlateStyleSet::RootToContentDir(const ANSICHAR* RelativePath, const TCHAR* Extension)
+{
+	return RootToContentDir(FString(RelativePath), Extension);
+}
+
+FString FSlateStyleSet::RootToContentDir(const WIDECHAR* RelativePath, const TCHAR* Extension)
+{
+	return RootToContentDir(FString(RelativePath), Extension);
+}
+
 FString FSlateStyleSet::RootToContentDir(const ANSICHAR* RelativePath)
 {
-	return ContentRootDir / FString(RelativePath);
+	return RootToContentDir(FString(RelativePath), TEXT(""));
 }
 
 FString FSlateStyleSet::RootToContentDir(const WIDECHAR* RelativePath)
 {
-	return ContentRootDir / FString(RelativePath);
+	return RootToContentDir(FString(RelativePath), TEXT(""));
 }
 
 FString FSlateStyleSet::RootToContentDir(const FString& RelativePath)
 {
-	return ContentRootDir / RelativePath;
-}
-
-FString FSlateStyleSet::RootToCoreContentDir(const ANSICHAR* RelativePath, const TCHAR* Extension)
-{
-	return (CoreContentRootDir / FString(RelativePath)) + Extension;
-}
-
-FString FSlateStyleSet::RootToCoreContentDir(const WIDECHAR* RelativePath, const TCHAR* Extension)
-{
-	return (CoreContentRootDir / FString(RelativePath)) + Extension;
+	return RootToContentDir(RelativePath, TEXT(""));
 }
 
 FString FSlateStyleSet::RootToCoreContentDir(const FString& RelativePath, const TCHAR* Extension)
@@ -196,19 +187,29 @@ FString FSlateStyleSet::RootToCoreContentDir(const FString& RelativePath, const 
 	return (CoreContentRootDir / RelativePath) + Extension;
 }
 
+FString FSlateStyleSet::RootToCoreContentDir(const ANSICHAR* RelativePath, const TCHAR* Extension)
+{
+	return RootToCoreContentDir(FString(RelativePath), Extension);
+}
+
+FString FSlateStyleSet::RootToCoreContentDir(const WIDECHAR* RelativePath, const TCHAR* Extension)
+{
+	return RootToCoreContentDir(FString(RelativePath), Extension);
+}
+
 FString FSlateStyleSet::RootToCoreContentDir(const ANSICHAR* RelativePath)
 {
-	return CoreContentRootDir / FString(RelativePath);
+	return RootToCoreContentDir(FString(RelativePath), TEXT(""));
 }
 
 FString FSlateStyleSet::RootToCoreContentDir(const WIDECHAR* RelativePath)
 {
-	return CoreContentRootDir / FString(RelativePath);
+	return RootToCoreContentDir(FString(RelativePath), TEXT(""));
 }
 
 FString FSlateStyleSet::RootToCoreContentDir(const FString& RelativePath)
 {
-	return CoreContentRootDir / RelativePath;
+	return RootToCoreContentDir(RelativePath, TEXT(""));
 }
 
 void FSlateStyleSet::Set(FName PropertyName, FSlateBrush* InBrush)
