@@ -13,7 +13,6 @@
 #include "StandInTesting/DialogDriver.h"
 #include "StandInTesting/EditorSession.h"
 #include "StandInTesting/SlateDriver.h"
-#include "Framework/Application/SlateApplication.h"
 #include "UEtoGMA/SFixturePatchList.h"
 
 #include <benchmark/benchmark.h>
@@ -76,30 +75,9 @@ namespace
 		}
 	}
 
-	/** The Slate application for the whole session (the export shows a notification). */
-	struct FSlateScope
-	{
-		FSlateScope()
-		{
-			if (!FSlateApplication::IsInitialized())
-			{
-				StandIn::StartSlateApplication();
-				bStarted = true;
-			}
-		}
-		~FSlateScope()
-		{
-			if (bStarted)
-			{
-				StandIn::StopSlateApplication();
-			}
-		}
-		bool bStarted = false;
-	};
 
 	void BM_BuildMAFiles(benchmark::State& State)
 	{
-		FSlateScope Slate;
 		StandIn::FEditorSession Session;
 		Session.StartPlugin();
 		PopulateStage(Session, static_cast<int32>(State.range(0)));
@@ -121,7 +99,6 @@ namespace
 
 	void BM_ExportToDisk(benchmark::State& State)
 	{
-		FSlateScope Slate;
 		StandIn::FEditorSession Session;
 		Session.StartPlugin();
 		PopulateStage(Session, static_cast<int32>(State.range(0)));

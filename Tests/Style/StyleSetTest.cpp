@@ -330,7 +330,7 @@ TEST(StyleSet, InitializeAndShutdownManageTheirOwnInstance)
 TEST(StyleSet, ReloadTexturesAsksTheRendererOnlyWhileSlateRuns)
 {
 	StandIn::FEditorSession Session;
-	StandIn::StartSlateApplication();
+	ASSERT_TRUE(FSlateApplication::IsInitialized());
 	const int32 Before = StandIn::GetTextureReloadCount();
 	FZORLightEditorStyle::ReloadTextures();
 	EXPECT_EQ(StandIn::GetTextureReloadCount(), Before + 1);

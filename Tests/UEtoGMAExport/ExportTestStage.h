@@ -72,29 +72,6 @@ namespace ZorTest
 			return FPaths::Combine(Session.GetProjectDir(), TEXT("Exports"), Name);
 		}
 
-	private:
-		/** The Slate application, for the editor session's whole life (started first, stopped last). */
-		struct FSlateScope
-		{
-			FSlateScope()
-			{
-				if (!FSlateApplication::IsInitialized())
-				{
-					StandIn::StartSlateApplication();
-					bStarted = true;
-				}
-			}
-			~FSlateScope()
-			{
-				if (bStarted)
-				{
-					StandIn::StopSlateApplication();
-				}
-			}
-			bool bStarted = false;
-		};
-		FSlateScope Slate;
-
 	public:
 		StandIn::FEditorSession Session;
 	};
