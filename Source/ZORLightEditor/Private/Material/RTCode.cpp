@@ -29,11 +29,12 @@ float right = Blade2A + (Blade2B - Blade2A) * BladeUV.y;
 float bottom = Blade3B + (Blade3A - Blade3B) * BladeUV.x;
 float left = Blade4B + (Blade4A - Blade4B) * BladeUV.y;
 
-float Hard = 0.0;
-float TopCut = saturate((BladeUV.y - top) / Hard);
-float RightCut = saturate(((1.0 - right) - BladeUV.x) / Hard);
-float BottomCut = saturate(((1.0 - bottom) - BladeUV.y) / Hard);
-float LeftCut = saturate((BladeUV.x - left) / Hard);
+// Hard edges: 1 where the difference is positive, 0 where it is not. Written with sign() and not as a
+// division by zero, whose result Vulkan and Metal leave undefined.
+float TopCut = saturate(sign(BladeUV.y - top));
+float RightCut = saturate(sign((1.0 - right) - BladeUV.x));
+float BottomCut = saturate(sign((1.0 - bottom) - BladeUV.y));
+float LeftCut = saturate(sign(BladeUV.x - left));
 
 float IrisMask = step(length(UV - 0.5), 0.5 * (1.0 - Iris));
 float Blade = TopCut * RightCut * BottomCut * LeftCut * IrisMask;
