@@ -3,6 +3,7 @@
 
 #include "CoreMinimal.h"
 #include "EngineUtils.h"
+#include "MaterialJourneys.h"
 #include "Engine/World.h"
 #include "Game/DMXComponent.h"
 #include "GameFramework/Actor.h"
@@ -78,6 +79,7 @@ namespace
 		TArray<FToolStep> ToolSteps;
 		/** --export: the folder the export dialog is answered with; empty: Export is never clicked. */
 		FString ExportDir;
+		MaterialJourneys::FMaterialOptions Material;
 	};
 
 	void PrintUsage()
@@ -97,6 +99,7 @@ namespace
 		Say(TEXT("  --sort COLUMN[:desc] clicks the patch list's header (ActorName, FixtureType, Mode, Patch) until it sorts that way"));
 		Say(TEXT("  The tool options run in the order given, after the menu options, in one tool tab."));
 		Say(TEXT("  --export DIR        after the tool options, clicks the tool's \"Export\" and answers the folder dialog with DIR"));
+		MaterialJourneys::PrintUsage();
 	}
 
 	// Returns false (and says why) when the command line cannot be used.
@@ -208,6 +211,14 @@ namespace
 				}
 				Options.ExportDir = UTF8_TO_TCHAR(Argv[++Index]);
 			}
+			else if (const MaterialJourneys::EParseResult Material = MaterialJourneys::ParseOption(Argc, Argv, Index, Options.Material);
+				Material != MaterialJourneys::EParseResult::NotMine)
+			{
+				if (Material == MaterialJourneys::EParseResult::Bad)
+				{
+					return false;
+				}
+			}
 			else if (Arg == "--help" || Arg == "-h")
 			{
 				PrintUsage();
@@ -220,7 +231,7 @@ namespace
 				return false;
 			}
 		}
-		return true;
+		return MaterialJourneys::Validate(Options.Material);
 	}
 
 	// The keys of the settings section as the file holds them now (empty when there is no file).
@@ -807,6 +818,10 @@ int main(int Argc, char** Argv)
 		{
 			ExitCode = 1;
 		}
+	}
+	if (ExitCode == 0 && Options.Material.bRequested)
+	{
+		ExitCode = MaterialJourneys::Run(Options.Material);
 	}
 	if (Options.MenuSteps.ContainsByPredicate([](const FMenuStep& Step) { return Step.Kind != FMenuStep::EKind::Show; }))
 	{
