@@ -112,12 +112,12 @@ int32 UMaterialExpressionCustom::Compile(FMaterialCompiler* Compiler, int32 Outp
 		{
 			return Compiler->Errorf(TEXT("Custom material %s missing input %d (%s)"), *Description, Index + 1, *Inputs[Index].InputName.ToString());
 		}
-		const int32 Code = Inputs[Index].Input.Compile(Compiler);
-		if (Code < 0)
+		const int32 InputCode = Inputs[Index].Input.Compile(Compiler);
+		if (InputCode < 0)
 		{
-			return Code;
+			return InputCode;
 		}
-		CompiledInputs.Add(Code);
+		CompiledInputs.Add(InputCode);
 	}
 	return Compiler->CustomExpression(this, OutputIndex, CompiledInputs);
 }
