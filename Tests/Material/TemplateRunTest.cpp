@@ -222,6 +222,49 @@ namespace
 		ExpectColor(Results[1], 0.0f, 0.0f, 0.0f, "next to the centre");
 	}
 
+	TEST_F(TemplateRun, TheOtherTemplateRotatesTheGoboByTurns)
+	{
+		// A quarter turn samples the gobo at (0.5 - (y - 0.5), x): UV (0.7, 0.1) sees the gobo's (0.9, 0.7).
+		StandIn::FShaderTexture Gobo = StandIn::FShaderTexture::Filled(5, 5, FLinearColor(0.0f, 0.0f, 0.0f, 0.0f));
+		Gobo.At(4, 3) = FLinearColor(1.0f, 1.0f, 1.0f, 1.0f);
+		TArray<StandIn::FShaderCase> Cases;
+		for (const FVector4f& Point : { V2(0.7f, 0.1f), V2(0.9f, 0.7f), V2(0.8f, 0.9f) })
+		{
+			StandIn::FShaderCase Case = OpenLight();
+			Case.Add(TEXT("UV"), Point);
+			Case.Add(TEXT("GoboAngle"), S(0.25f));
+			Cases.Add(Case);
+		}
+		TMap<FString, StandIn::FShaderTexture> Textures;
+		Textures.Add(TEXT("TXTpGobo"), Gobo);
+		const TArray<FVector4f> Results = Run(100, Cases, Textures);
+		ASSERT_EQ(Results.Num(), 3);
+		// Soft blades at (0.7, 0.1): 0.1 * 0.3 * 0.9 * 0.7.
+		const float Lit = 0.1f * 0.3f * 0.9f * 0.7f;
+		ExpectColor(Results[0], Lit, Lit, Lit, "a quarter turn brings the marked texel here");
+		ExpectColor(Results[1], 0.0f, 0.0f, 0.0f, "where the unturned gobo has it");
+		ExpectColor(Results[2], 0.0f, 0.0f, 0.0f, "where a quarter turn the other way has it");
+	}
+
+	TEST_F(TemplateRun, AnRTBladeCutsHardWhereItReaches)
+	{
+		TArray<StandIn::FShaderCase> Cases;
+		for (const float Y : { 0.2f, 0.29f, 0.31f, 0.6f })
+		{
+			StandIn::FShaderCase Case = OpenLight();
+			Case.Add(TEXT("UV"), V2(0.5f, Y));
+			Case.Add(TEXT("Blade1A"), S(0.3f));
+			Case.Add(TEXT("Blade1B"), S(0.3f));
+			Cases.Add(Case);
+		}
+		const TArray<FVector4f> Results = Run(RT, Cases);
+		ASSERT_EQ(Results.Num(), 4);
+		ExpectColor(Results[0], 0.0f, 0.0f, 0.0f, "well under the blade");
+		ExpectColor(Results[1], 0.0f, 0.0f, 0.0f, "just under the blade");
+		ExpectColor(Results[2], 1.0f, 1.0f, 1.0f, "just past the blade");
+		ExpectColor(Results[3], 1.0f, 1.0f, 1.0f, "in the open");
+	}
+
 	TEST_F(TemplateRun, TheColourWheelStripSelectsTheIndexedImage)
 	{
 		StandIn::FShaderTexture Wheel = StandIn::FShaderTexture::Filled(4, 1, FLinearColor(0.0f, 0.0f, 0.0f, 1.0f));
