@@ -69,7 +69,7 @@ expect_contains("${macro}" "<Macroline index=\"1\" delay=\"0.01\"><text>Assign F
 expect_contains("${macro}" "<text>Assign Fixture 1001 At Dmx 3.65  /noconfirm</text>")
 expect_contains("${macro}" "<text>Fixture 990 ; Move3D At 2.00 1.00 3.00 ; Rotate3D At ")
 expect_contains("${macro}" "<text>Fixture 990 ; Store Group \"Spot &amp; Wash &lt;Pro&gt; Std\" /merge</text>")
-expect_contains("${macro}" "<text>Fixture 991 ; Store Group \"Spot &amp; Wash &lt;Pro&gt; Ext &quot;Max&quot;\" /merge</text>")
+expect_contains("${macro}" "<text>Fixture 991 ; Store Group \"Spot &amp; Wash &lt;Pro&gt; Ext &apos;Max&apos;\" /merge</text>")
 expect_contains("${macro}" "Store Group \"Lüfter Éclairage Basic\" /merge")
 expect_missing("${macro}" "1,0")
 
