@@ -511,6 +511,11 @@ namespace StandIn
 	bool LoadLevelFile(FEditorSession& Session, const FString& Path, FString& OutError)
 	{
 		FString JsonText;
+		if (FPaths::DirectoryExists(Path))
+		{
+			OutError = FString::Printf(TEXT("Level file '%s': this is a folder, not a level file"), *Path);
+			return false;
+		}
 		if (!FPaths::FileExists(Path))
 		{
 			OutError = FString::Printf(TEXT("Level file '%s': the file does not exist"), *Path);
