@@ -8,6 +8,7 @@
 #include "Modules/ModuleManager.h"
 #include "Styling/SlateStyleRegistry.h"
 #include "ToolMenuSection.h"
+#include "ShownText.h"
 
 using ZORTests::FMenuTest;
 
@@ -44,7 +45,7 @@ TEST_F(FMenuTest, CommandSetHasFiveCommandsInItsContext)
 {
 	const TSharedPtr<FBindingContext> Context = FInputBindingManager::Get().GetContextByName(ContextName);
 	ASSERT_TRUE(Context.IsValid());
-	EXPECT_EQ(Context->GetContextDesc().ToString(), TEXT("ZORLight Editor"));
+	EXPECT_EQ(Shown(Context->GetContextDesc().ToString()), TEXT("ZORLight Editor"));
 	EXPECT_TRUE(Context->GetContextParent().IsNone());
 	EXPECT_EQ(Context->GetStyleSetName(), FAppStyle::GetAppStyleSetName());
 
@@ -67,8 +68,8 @@ TEST_F(FMenuTest, CommandSetHasFiveCommandsInItsContext)
 		SCOPED_TRACE(TCHAR_TO_UTF8(Expected.Name));
 		const TSharedPtr<FUICommandInfo> Info = FInputBindingManager::Get().FindCommandInContext(ContextName, Expected.Name);
 		ASSERT_TRUE(Info.IsValid());
-		EXPECT_EQ(Info->GetLabel().ToString(), Expected.Label);
-		EXPECT_EQ(Info->GetDescription().ToString(), Expected.ToolTip);
+		EXPECT_EQ(Shown(Info->GetLabel().ToString()), Expected.Label);
+		EXPECT_EQ(Shown(Info->GetDescription().ToString()), Expected.ToolTip);
 		EXPECT_EQ(Info->GetUserInterfaceType(), Expected.Type);
 		EXPECT_FALSE(Info->GetDefaultChord(EMultipleKeyBindingIndex::Primary).IsValidChord());
 		EXPECT_FALSE(Info->GetDefaultChord(EMultipleKeyBindingIndex::Secondary).IsValidChord());

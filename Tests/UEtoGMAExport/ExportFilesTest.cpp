@@ -214,7 +214,7 @@ TEST(ExportFiles, FixtureIDsPastAThousandAndMoreThanNineLayersUsePlainDigits)
 	EXPECT_EQ(Patch[7], "Assign Fixture 1001 At Dmx 1.70  /noconfirm");
 	EXPECT_EQ(Patch[11], "Assign Fixture 1005 At Dmx 1.110  /noconfirm");
 	EXPECT_EQ(Doc.MacroLineIndices(MoveMacro).back(), "14");
-	EXPECT_EQ(Doc.MacroLines(GroupMacro)[8], "Fixture 1001 ; Store Group \"Type 07 Std\" /merge");
+	EXPECT_EQ(At(Doc.MacroLines(GroupMacro), 8), "Fixture 1001 ; Store Group \"Type 07 Std\" /merge");
 	const FLines Import = Doc.MacroLines(ImportMacro);
 	ASSERT_EQ(Import.size(), 19u);
 	EXPECT_EQ(Import[5], "Import \"DO2VOR-LAYER-11\" At 1");
@@ -230,7 +230,7 @@ TEST(ExportFiles, FixtureIDsPastAThousandAndMoreThanNineLayersUsePlainDigits)
 		{
 			bFound1001 = true;
 			EXPECT_EQ(Layer.String("//ma:FixtureType/ma:No"), std::to_string(1200 + Panel->ModeList->Items.IndexOfByPredicate(
-				[](const TSharedPtr<FFixtureModeListItem>& Row) { return Row->GetFixtureTypeName() == TEXT("Type 07 Std"); })));
+				[](const TSharedPtr<FFixtureModeListItem>& Row) { return Row->GetFixtureTypeName().Equals(TEXT("Type 07 Std"), ESearchCase::CaseSensitive); })));
 		}
 	}
 	EXPECT_TRUE(bFound1001);
@@ -337,7 +337,7 @@ TEST(ExportFiles, SharedPatchesDeletedActorsAndGonePatches)
 	const FMADocument Doc(Files[0]);
 	double Location[3];
 	double Rotation[3];
-	ReadMoveLine(Doc.MacroLines(MoveMacro)[3], Location, Rotation);
+	ReadMoveLine(At(Doc.MacroLines(MoveMacro), 3), Location, Rotation);
 	EXPECT_EQ(std::fabs(Location[0]) + std::fabs(Location[1]) + std::fabs(Location[2]), 0.0);
 	EXPECT_EQ(Doc.MacroLines(PatchMacro), FLines({"Menu On \"CommandlineResponse\"", "Assign Fixture 1 At Dmx 3.1  /noconfirm",
 		"Assign Fixture 2 At Dmx 3.20  /noconfirm", "Menu Off \"CommandlineResponse\""}));
@@ -371,8 +371,8 @@ TEST(ExportFiles, HostileNamesAreEscapedAndReadBackUnchanged)
 	}
 	const FMADocument Doc(Files[0]);
 	// A double quote would end the console's quoted name: the command writes it as '.
-	EXPECT_EQ(Doc.MacroLines(GroupMacro)[2], Utf8(TEXT("Fixture 1 ; Store Group \"Spot & Wash 'Pro' <X> 'Y' Std & <Fine>\" /merge")));
-	EXPECT_EQ(Doc.MacroLines(GroupMacro)[3], Utf8(TEXT("Fixture 2 ; Store Group \"") + Accented + TEXT(" Mod\u00e9\" /merge")));
+	EXPECT_EQ(At(Doc.MacroLines(GroupMacro), 2), Utf8(TEXT("Fixture 1 ; Store Group \"Spot & Wash 'Pro' <X> 'Y' Std & <Fine>\" /merge")));
+	EXPECT_EQ(At(Doc.MacroLines(GroupMacro), 3), Utf8(TEXT("Fixture 2 ; Store Group \"") + Accented + TEXT(" Mod\u00e9\" /merge")));
 	std::vector<std::string> LayerNames;
 	std::vector<std::string> FixtureNames;
 	for (int32 Index = 1; Index < Files.Num(); ++Index)

@@ -77,7 +77,7 @@ TEST(HostileLevel, NamesXmlCannotHoldStillGiveValidFiles)
 	const FMADocument Layer(Files[1]);
 	EXPECT_EQ(Layer.String("/ma:MA/ma:Layer/@name"), "Spot\t\"A\" & B Line\nFeed");
 	EXPECT_EQ(Layer.String("//ma:Fixture/@name"), "Spot\t\"A\" & B 1");
-	EXPECT_EQ(FMADocument(Files[0]).MacroLines("DO2VOR create groups")[2], "Fixture 1 ; Store Group \"Spot\t'A' & B Line\nFeed\" /merge");
+	EXPECT_EQ(At(FMADocument(Files[0]).MacroLines("DO2VOR create groups"), 2), "Fixture 1 ; Store Group \"Spot\t'A' & B Line\nFeed\" /merge");
 
 	// Written to disk as the user's export does, the files stay well-formed and valid.
 	const FString Folder = Stage.Folder(TEXT("Hostile"));

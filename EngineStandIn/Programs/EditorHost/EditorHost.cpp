@@ -243,7 +243,7 @@ namespace
 	{
 		for (const StandIn::FMenuRow& Row : Rows)
 		{
-			if (Row.Kind != StandIn::EMenuRowKind::Heading && Row.Label == Label)
+			if (Row.Kind != StandIn::EMenuRowKind::Heading && Row.Label.Equals(Label, ESearchCase::CaseSensitive))
 			{
 				return &Row;
 			}
@@ -344,7 +344,7 @@ namespace
 		const FString ShownLabel = Kind == EMenuEdit::Quality ? FString() : Label;
 		for (const StandIn::FMenuRow& Row : StandIn::ListMenuRows(Reopened.ToSharedRef()))
 		{
-			const bool bIsTarget = ShownLabel.IsEmpty() ? Row.Segments.Num() > 0 : (Row.Kind != StandIn::EMenuRowKind::Heading && Row.Label == ShownLabel);
+			const bool bIsTarget = ShownLabel.IsEmpty() ? Row.Segments.Num() > 0 : (Row.Kind != StandIn::EMenuRowKind::Heading && Row.Label.Equals(ShownLabel, ESearchCase::CaseSensitive));
 			if (bIsTarget)
 			{
 				Say(TEXT("  The drop-down now shows: ") + Row.ToString());

@@ -350,7 +350,7 @@ namespace StandIn
 		const int32 NumRows = GetNumListRows(View);
 		for (int32 RowIndex = 0; RowIndex < NumRows; ++RowIndex)
 		{
-			if (GetListCellText(View, RowIndex, ColumnId) == CellText)
+			if (GetListCellText(View, RowIndex, ColumnId).Equals(CellText, ESearchCase::CaseSensitive))
 			{
 				return RowIndex;
 			}
