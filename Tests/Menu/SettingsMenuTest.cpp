@@ -341,3 +341,33 @@ TEST_F(FMenuTest, UEtoGMAEntryOpensTheTab)
 	EXPECT_TRUE(FZORLightEditorModule::Get().UEtoGMATab.IsValid());
 	EXPECT_TRUE(FZORLightEditorModule::Get().FixturePatchListWidget.IsValid());
 }
+
+namespace
+{
+	/** A project whose settings file was edited by hand to a negative light intensity limit. */
+	class FNegativeLimitMenuTest : public FMenuTest
+	{
+	protected:
+		void SetUp() override
+		{
+			ZORTests::WriteSettingsFile(Session, "[ZORLightSettings]\nLightIntensityMax=-500.0\n");
+			FMenuTest::SetUp();
+		}
+	};
+}
+
+TEST_F(FNegativeLimitMenuTest, NegativeLightIntensityMaxIsShownAsStoredUntilTheUserCommits)
+{
+	// Read as stored, not clamped behind the user's back, and written back as it was.
+	EXPECT_EQ(FZORLightEditorModule::Get().LightIntensityMax, -500.0f);
+	EXPECT_EQ(ReadSettingText(Session, "LightIntensityMax"), std::optional<std::string>("-500.0"));
+	EXPECT_FLOAT_EQ(Row(OpenMenu(), TEXT("Light Intensity Max")).SpinValue, -500.0f);
+
+	// The box takes no value below 0: a typed negative number is committed as 0, saved and applied.
+	const int32 RefreshesBefore = FixtureRefreshes();
+	TypeAndCommit(TEXT("Light Intensity Max"), TEXT("-20"));
+	EXPECT_EQ(FZORLightEditorModule::Get().LightIntensityMax, 0.0f);
+	EXPECT_EQ(ReadSettingText(Session, "LightIntensityMax"), std::optional<std::string>("0.0"));
+	EXPECT_EQ(FixtureRefreshes() - RefreshesBefore, 3);
+	EXPECT_FLOAT_EQ(Row(OpenMenu(), TEXT("Light Intensity Max")).SpinValue, 0.0f);
+}

@@ -341,3 +341,33 @@ TEST(StyleSet, ReloadTexturesAsksTheRendererOnlyWhileSlateRuns)
 	FZORLightEditorStyle::ReloadTextures();
 	EXPECT_FALSE(FSlateApplication::IsInitialized());
 }
+
+TEST(StyleSet, OneOrTwoPluginMaterialsMissingGiveNoMaterialBrushes)
+{
+	const TCHAR* const Paths[] = {TEXT("/ZORLight/Materials/MI_Circle"), TEXT("/ZORLight/Materials/MI_CircleSelected"), TEXT("/ZORLight/Materials/MI_BGCircle")};
+	// Each single material missing, then each pair: the canvas gets all three brushes or none, never a mix.
+	const TArray<TArray<int32>> Missing = {{0}, {1}, {2}, {0, 1}, {0, 2}, {1, 2}};
+	for (const TArray<int32>& Gone : Missing)
+	{
+		StandIn::FEditorSession Session;
+		FString What;
+		for (const int32 Index : Gone)
+		{
+			UObject* Material = StaticLoadObject(UMaterialInterface::StaticClass(), nullptr, Paths[Index]);
+			ASSERT_NE(Material, nullptr);
+			// As the editor's delete of the asset: it can no longer be loaded.
+			Material->MarkAsGarbage();
+			What += FString(Paths[Index]) + TEXT(" ");
+		}
+		SCOPED_TRACE(TCHAR_TO_UTF8(*What));
+		FOwnStyleScope Scope;
+		const FZORLightEditorStyle Style;
+		const TSet<FName> Keys = KeysOf(Style);
+		EXPECT_EQ(Keys.Num(), 13);
+		for (const TCHAR* Key : MaterialKeys)
+		{
+			EXPECT_FALSE(Keys.Contains(FName(Key))) << TCHAR_TO_UTF8(Key);
+		}
+		EXPECT_EQ(Session.GetEnsureCount(), 0);
+	}
+}
