@@ -1,7 +1,7 @@
 # The headless editor exports the grandMA2 files as a user would (--export answers the folder dialog
 # and clicks Export) and the files are checked on disk, against the console's schema with xmllint.
 # -DHOST=<EditorHost> -DWORK=<scratch folder> -DLEVEL=<level file> -DXMLLINT=<xmllint> -DXSD=<our schema of the console's files>
-# -DCASE=<export|no-export|hostile|export-fails>
+# -DCASE=<export|no-export|hostile|export-fails|mode-case>
 cmake_minimum_required(VERSION 3.25)
 
 function(expect_contains TEXT NEEDLE)
@@ -47,6 +47,27 @@ if(CASE STREQUAL "export-fails")
 	expect_contains("${err}" "The editor notifies: Error exported file.")
 	expect_contains("${err}" "EditorHost: the export to ${OUT} failed")
 	expect_contains("${out}" "Files written (0):")
+	return()
+endif()
+
+if(CASE STREQUAL "mode-case")
+	# Two modes of one type that differ only in letter case: one row and one layer, named after the first patch's mode.
+	execute_process(COMMAND ${HOST} --project ${WORK}/Project --level ${LEVEL} --show-tool --export ${OUT}
+		RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err)
+	if(NOT rc EQUAL 0)
+		message(FATAL_ERROR "exit code ${rc}: ${out}${err}")
+	endif()
+	expect_contains("${out}" "shows 1 mode row(s)")
+	expect_contains("${out}" "  [x] Spot STD | 0\n")
+	expect_missing("${out}" "DO2VOR-LAYER-2.xml")
+	file(READ ${OUT}/gma2/fixture_layers/DO2VOR-LAYER-1.xml layer)
+	expect_contains("${layer}" "<Layer index=\"0\" name=\"Spot STD\">")
+	expect_contains("${layer}" "fixture_id=\"1\"")
+	expect_contains("${layer}" "fixture_id=\"2\"")
+	execute_process(COMMAND ${XMLLINT} --noout --schema ${XSD} ${OUT}/gma2/fixture_layers/DO2VOR-LAYER-1.xml RESULT_VARIABLE _valid ERROR_VARIABLE _e)
+	if(NOT _valid EQUAL 0)
+		message(FATAL_ERROR "the layer file is not valid:\n${_e}")
+	endif()
 	return()
 endif()
 
