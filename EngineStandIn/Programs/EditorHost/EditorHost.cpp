@@ -966,6 +966,8 @@ namespace
 
 int main(int Argc, char** Argv)
 {
+	// Line by line, so that what the host says and the editor's log lines on standard error keep their order.
+	std::setvbuf(stdout, nullptr, _IOLBF, 0);
 	FHostCommandLine CommandLine;
 	if (!ParseCommandLine(Argc, Argv, CommandLine))
 	{
