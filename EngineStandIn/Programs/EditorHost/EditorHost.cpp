@@ -787,12 +787,12 @@ namespace
 				FString Number;
 				Value.Split(TEXT("="), &Label, &Number, ESearchCase::CaseSensitive, ESearchDir::FromEnd);
 				return RunMenuEdit(Run, EMenuEdit::Set, Label, Number);
-			}, true});
+			}, true, true});
 		Options.Add({TEXT("--toggle"), TEXT("\"Label\""), TEXT("clicks that entry of the drop-down"), &CheckNotEmpty,
 			[](FHostRun& Run, const FString& Value)
 			{
 				return RunMenuEdit(Run, EMenuEdit::Toggle, Value, FString());
-			}, true});
+			}, true, true});
 		Options.Add({TEXT("--quality"), TEXT("Low|Medium|High|Ultra"), TEXT("picks that segment of the quality selector"),
 			[](const FString& Value)
 			{
@@ -808,7 +808,7 @@ namespace
 			[](FHostRun& Run, const FString& Value)
 			{
 				return RunMenuEdit(Run, EMenuEdit::Quality, FString(), Value);
-			}, true});
+			}, true, true});
 	}
 
 	/** The tool's options: the first one opens the "UE to GMA Tool" from the drop-down; the rest work in that tab. */
@@ -1020,7 +1020,7 @@ int main(int Argc, char** Argv)
 	{
 		const bool bGoOn = Step.Option->Run(Run, Step.Value);
 		Run.TellNotifications(Step.Option->bWarningsFail);
-		bEditedSettings |= Step.Option->bWarningsFail && !Step.Option->Name.Equals(TEXT("--show-menu"), ESearchCase::CaseSensitive);
+		bEditedSettings |= Step.Option->bEditsSettings;
 		if (!bGoOn)
 		{
 			break;

@@ -72,5 +72,7 @@ namespace EditorHost
 		TFunction<bool(FHostRun& Run, const FString& Value)> Run;
 		/** A warning notification shown during the step fails the run. */
 		bool bWarningsFail = false;
+		/** The step edits the settings: the settings file is shown again at the end of the run. */
+		bool bEditsSettings = false;
 	};
 }
