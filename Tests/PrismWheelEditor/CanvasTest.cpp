@@ -2,6 +2,7 @@
 
 #include "Editor.h"
 #include "StandIn/AssetRegistryHooks.h"
+#include "StandInTesting/DrawElementsPicture.h"
 #include "UObject/Package.h"
 
 using namespace PrismWheelTest;
@@ -398,4 +399,43 @@ TEST_F(CanvasTest, WithoutAPrismWheelOnlyTheEmptyDiscShows)
 	EXPECT_FALSE(StandIn::KeyDownOn(Canvas, EKeys::Escape).IsEventHandled());
 	EXPECT_EQ(Canvas->GetZoom(), 1.0f);
 	EXPECT_EQ(Canvas->ComputeDesiredSize(2.0f), FVector2D(200.0, 200.0));
+}
+
+TEST_F(CanvasTest, ThePictureOfTheCanvasShowsDiscFacettesSelectionAndRectangle)
+{
+	const TSharedRef<SZORPrismWheelWidget> Canvas = OpenCanvas();
+	Wheel->SelectedCircles.Add(1);
+	// A rectangle being dragged over the lower right, from empty canvas.
+	Press(Canvas, FVector2D(420.0, 470.0));
+	StandIn::MouseMoveTo(Canvas, Geometry(), FVector2D(520.0, 520.0));
+
+	const FString Path = Session.GetProjectDir() / TEXT("Canvas.png");
+	FString Error;
+	ASSERT_TRUE(StandIn::WriteDrawElementsPicture(StandIn::PaintWidget(Canvas, FVector2D(600.0, 600.0)), 600, 600, Path, &Error)) << Narrow(Error);
+	EXPECT_EQ(StandIn::ReadPictureSize(Path), FIntPoint(600, 600));
+
+	const auto Pixel = [&Path](int32 X, int32 Y)
+	{
+		return StandIn::ReadPicturePixel(Path, X, Y).Get(FLinearColor(-1.f, -1.f, -1.f, -1.f));
+	};
+	// Outside the disc: the background; inside it: the dark disc.
+	const FLinearColor Outside = Pixel(10, 590);
+	const FLinearColor Disc = Pixel(100, 250);
+	EXPECT_LT(Outside.R, 0.05f);
+	EXPECT_GT(Disc.B, Outside.B + 0.05f);
+	// The selected facette is filled (orange), an unselected one is dark inside a white ring.
+	const FLinearColor Selected = Pixel(300, 300);
+	EXPECT_GT(Selected.R, 0.8f);
+	EXPECT_LT(Selected.B, 0.5f);
+	const FLinearColor Unselected = Pixel(150, 150);
+	EXPECT_LT(Unselected.R, 0.4f);
+	const FLinearColor Ring = Pixel(150, 126);
+	EXPECT_GT(Ring.R, 0.8f);
+	EXPECT_GT(Ring.B, 0.8f);
+	// The rectangle tints the disc blue; the cross-hair is a faint light line.
+	const FLinearColor Tinted = Pixel(470, 500);
+	EXPECT_GT(Tinted.B, Disc.B + 0.1f);
+	EXPECT_GT(Pixel(100, 300).R, Disc.R + 0.03f);
+	EXPECT_GT(Pixel(300, 100).R, Disc.R + 0.03f);
+	Release(Canvas, FVector2D(520.0, 520.0));
 }

@@ -11,6 +11,7 @@
 #include "Misc/ConfigCacheIni.h"
 #include "Misc/FileHelper.h"
 #include "Misc/Paths.h"
+#include "PrismWheelJourneys.h"
 #include "StandInTesting/DialogDriver.h"
 #include "StandIn/SlateFrameworkHooks.h"
 #include "StandInTesting/EditorSession.h"
@@ -78,6 +79,7 @@ namespace
 		TArray<FToolStep> ToolSteps;
 		/** --export: the folder the export dialog is answered with; empty: Export is never clicked. */
 		FString ExportDir;
+		PrismWheelJourneys::FOptions PrismWheel;
 	};
 
 	void PrintUsage()
@@ -97,6 +99,7 @@ namespace
 		Say(TEXT("  --sort COLUMN[:desc] clicks the patch list's header (ActorName, FixtureType, Mode, Patch) until it sorts that way"));
 		Say(TEXT("  The tool options run in the order given, after the menu options, in one tool tab."));
 		Say(TEXT("  --export DIR        after the tool options, clicks the tool's \"Export\" and answers the folder dialog with DIR"));
+		PrismWheelJourneys::PrintUsage();
 	}
 
 	// Returns false (and says why) when the command line cannot be used.
@@ -208,6 +211,14 @@ namespace
 				}
 				Options.ExportDir = UTF8_TO_TCHAR(Argv[++Index]);
 			}
+			else if (const PrismWheelJourneys::EParseResult PrismWheelResult = PrismWheelJourneys::ParseOption(Argc, Argv, Index, Options.PrismWheel);
+					 PrismWheelResult != PrismWheelJourneys::EParseResult::NotMine)
+			{
+				if (PrismWheelResult == PrismWheelJourneys::EParseResult::Bad)
+				{
+					return false;
+				}
+			}
 			else if (Arg == "--help" || Arg == "-h")
 			{
 				PrintUsage();
@@ -220,7 +231,7 @@ namespace
 				return false;
 			}
 		}
-		return true;
+		return PrismWheelJourneys::CheckOptions(Options.PrismWheel);
 	}
 
 	// The keys of the settings section as the file holds them now (empty when there is no file).
@@ -808,12 +819,17 @@ int main(int Argc, char** Argv)
 			ExitCode = 1;
 		}
 	}
+	if (ExitCode == 0)
+	{
+		ExitCode = PrismWheelJourneys::Run(Session, Options.PrismWheel);
+	}
 	if (Options.MenuSteps.ContainsByPredicate([](const FMenuStep& Step) { return Step.Kind != FMenuStep::EKind::Show; }))
 	{
 		PrintSettings(ConfigPath);
 	}
 
 	// As at the editor's exit: windows and tabs close before the modules shut down.
+	PrismWheelJourneys::CloseEditors();
 	UE::StandIn::ResetGlobalTabManager();
 	Session.UnloadModule(TEXT("ZORLightEditor"));
 	Session.UnloadModule(TEXT("ZORLight"));
