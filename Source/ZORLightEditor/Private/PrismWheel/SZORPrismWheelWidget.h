@@ -1,11 +1,11 @@
 #pragma once
 
 #include "CoreMinimal.h"
+#include "ScopedTransaction.h"
 #include "Templates/UniquePtr.h"
 #include "Widgets/DeclarativeSyntaxSupport.h"
 #include "Widgets/SLeafWidget.h"
 
-class FScopedTransaction;
 class UZORPrismWheel;
 
 DECLARE_DELEGATE_OneParam(FOnFacettesChanged, UZORPrismWheel*);
