@@ -263,7 +263,8 @@ TEST_F(CanvasTest, TheRightButtonPansByTheCursorOverTheZoom)
 	EXPECT_NEAR(Canvas->GetPanOffset().X - PanAtZoom2.X, 20.0, 1e-4);
 
 	// The disc is painted where the pan puts it.
-	const FSlateDrawElement* Disc = FindBoxWithResource(StandIn::PaintWidget(Canvas, FVector2D(600.0, 600.0)), TEXT("MI_BGCircle"));
+	const TArray<FSlateDrawElement> Elements = StandIn::PaintWidget(Canvas, FVector2D(600.0, 600.0));
+	const FSlateDrawElement* Disc = FindBoxWithResource(Elements, TEXT("MI_BGCircle"));
 	ASSERT_NE(Disc, nullptr);
 	EXPECT_NEAR(Disc->PaintGeometry.DrawPosition.X, 300.0 - 500.0 + Canvas->GetPanOffset().X, 1e-3);
 	EXPECT_TRUE(Session.GetUndoTitles().IsEmpty());
