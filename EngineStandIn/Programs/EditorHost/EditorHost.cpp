@@ -15,6 +15,7 @@
 #include "Misc/ConfigCacheIni.h"
 #include "Misc/FileHelper.h"
 #include "Misc/Paths.h"
+#include "PrismWheelJourneys.h"
 #include "StandIn/NotificationHooks.h"
 #include "StandIn/SlateFrameworkHooks.h"
 #include "StandInTesting/DialogDriver.h"
@@ -885,6 +886,8 @@ namespace
 		FString ProjectDir = UTF8_TO_TCHAR(ZOR_DEFAULT_PROJECT);
 		FString LevelFile;
 		TArray<FHostStep> Steps;
+		/** The prism wheel journey: its own steps, run after the others. */
+		PrismWheelJourneys::FOptions PrismWheel;
 		bool bHelp = false;
 	};
 
@@ -898,8 +901,10 @@ namespace
 			const FString Usage = Option.ValueName.IsEmpty() ? Option.Name : Option.Name + TEXT(" ") + Option.ValueName;
 			Say(FString::Printf(TEXT("  %-21s %s"), *Usage, *Option.Help));
 		}
+		PrismWheelJourneys::PrintUsage();
 		Say(TEXT("  --help                this text"));
 		Say(TEXT("--project and --level apply first; every other option runs in the order given, each as one step."));
+		Say(TEXT("The prism wheel options (from --prism-wheel on in this list) run after the others, in the order given."));
 		Say(TEXT("The menu options open the drop-down afresh; the first tool option opens the tool, the others work in it."));
 		Say(TEXT("Exit codes:"));
 		Say(FString::Printf(TEXT("  %d  everything asked for was done"), static_cast<int32>(EExitCode::Ok)));
@@ -926,6 +931,15 @@ namespace
 			});
 			if (!bSetup && !Option)
 			{
+				const PrismWheelJourneys::EParseResult PrismWheelResult = PrismWheelJourneys::ParseOption(Argc, Argv, Index, OutCommandLine.PrismWheel);
+				if (PrismWheelResult == PrismWheelJourneys::EParseResult::Parsed)
+				{
+					continue;
+				}
+				if (PrismWheelResult == PrismWheelJourneys::EParseResult::Bad)
+				{
+					return false;
+				}
 				SayError(FString::Printf(TEXT("EditorHost: unknown argument '%s' (see --help)"), *Arg));
 				return false;
 			}
@@ -960,7 +974,7 @@ namespace
 			}
 			OutCommandLine.Steps.Add(FHostStep{Option, Value});
 		}
-		return true;
+		return PrismWheelJourneys::CheckOptions(OutCommandLine.PrismWheel);
 	}
 }
 
@@ -1026,6 +1040,10 @@ int main(int Argc, char** Argv)
 			break;
 		}
 	}
+	if (Run.ExitCode == EExitCode::Ok)
+	{
+		Run.ExitCode = static_cast<EExitCode>(PrismWheelJourneys::Run(Session, CommandLine.PrismWheel));
+	}
 	if (bEditedSettings)
 	{
 		PrintSettings(Run.ConfigPath);
@@ -1033,6 +1051,7 @@ int main(int Argc, char** Argv)
 
 	// As at the editor's exit: windows and tabs close before the modules shut down.
 	CloseTool();
+	PrismWheelJourneys::CloseEditors();
 	UE::StandIn::ResetGlobalTabManager();
 	Session.UnloadModule(TEXT("ZORLightEditor"));
 	Session.UnloadModule(TEXT("ZORLight"));
