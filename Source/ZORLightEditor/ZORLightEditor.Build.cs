@@ -21,5 +21,10 @@ public class ZORLightEditor : ModuleRules
 			"DesktopPlatform",
 			"MainFrame"
 		});
+
+		// The prism wheel asset type: its public headers derive from editor classes.
+		PublicDependencyModuleNames.AddRange(new string[] { "UnrealEd", "AssetDefinition", "EditorFramework" });
+		// The prism wheel editor: asset registry notifications and its details tab.
+		PrivateDependencyModuleNames.AddRange(new string[] { "AssetRegistry", "PropertyEditor" });
 	}
 }

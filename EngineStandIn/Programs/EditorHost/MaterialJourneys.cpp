@@ -1,5 +1,6 @@
 #include "MaterialJourneys.h"
 
+#include "HostOptions.h"
 #include "MaterialExpressionZOR.h"
 #include "Materials/Material.h"
 #include "StandInTesting/MaterialDriver.h"
@@ -12,11 +13,8 @@ namespace MaterialJourneys
 {
 	namespace
 	{
-		void Say(const FString& Line)
-		{
-			std::fputs(TCHAR_TO_UTF8(*Line), stdout);
-			std::fputc('\n', stdout);
-		}
+		using EditorHost::Say;
+		using EditorHost::SayError;
 
 		FString DescribeType(uint8 PrismType)
 		{
@@ -53,7 +51,7 @@ namespace MaterialJourneys
 		}
 		if (Index + 1 >= Argc)
 		{
-			Say(FString::Printf(TEXT("EditorHost: %s needs a value"), UTF8_TO_TCHAR(Arg.c_str())));
+			SayError(FString::Printf(TEXT("EditorHost: %s needs a value"), UTF8_TO_TCHAR(Arg.c_str())));
 			return EParseResult::Bad;
 		}
 		const FString Value = UTF8_TO_TCHAR(Argv[++Index]);
@@ -61,12 +59,12 @@ namespace MaterialJourneys
 		{
 			if (Options.bRequested)
 			{
-				Say(TEXT("EditorHost: --material may be given once"));
+				SayError(TEXT("EditorHost: --material may be given once"));
 				return EParseResult::Bad;
 			}
 			if (!StandIn::ParsePrismType(Value, Options.PrismType))
 			{
-				Say(FString::Printf(TEXT("EditorHost: --material takes PrismEditor, Light, Beam, RT, Other or a byte value 0 to 255, got '%s'"), *Value));
+				SayError(FString::Printf(TEXT("EditorHost: --material takes PrismEditor, Light, Beam, RT, Other or a byte value 0 to 255, got '%s'"), *Value));
 				return EParseResult::Bad;
 			}
 			Options.bRequested = true;
@@ -90,7 +88,7 @@ namespace MaterialJourneys
 		{
 			if (Options.Unconnected.Num() > 0 || Options.bHasDescription || Options.bPrintCode)
 			{
-				Say(TEXT("EditorHost: --unconnected, --description and --print-code need --material TYPE"));
+				SayError(TEXT("EditorHost: --unconnected, --description and --print-code need --material TYPE"));
 				return false;
 			}
 			return true;
@@ -104,7 +102,7 @@ namespace MaterialJourneys
 			});
 			if (!bKnown)
 			{
-				Say(FString::Printf(TEXT("EditorHost: --unconnected: the node for %s has no input '%s'; its inputs are %s"),
+				SayError(FString::Printf(TEXT("EditorHost: --unconnected: the node for %s has no input '%s'; its inputs are %s"),
 					*DescribeType(Options.PrismType), *Name, *InputNames(Specs)));
 				return false;
 			}
@@ -114,11 +112,11 @@ namespace MaterialJourneys
 
 	void PrintUsage()
 	{
-		Say(TEXT("  --material TYPE     places the beam material node (PrismEditor, Light, Beam, RT, Other or a byte value) in a"));
-		Say(TEXT("                      material with its template's inputs connected, compiles it and shows the result"));
-		Say(TEXT("  --unconnected NAME  leaves the node's input NAME unconnected"));
-		Say(TEXT("  --description TEXT  sets the node's Description"));
-		Say(TEXT("  --print-code        prints the shader code the node handed to the custom expression"));
+		Say(TEXT("  --material TYPE       places the beam material node (PrismEditor, Light, Beam, RT, Other or a byte value) in a"));
+		Say(TEXT("                        material with its template's inputs connected, compiles it and shows the result"));
+		Say(TEXT("  --unconnected NAME    with --material: leaves the node's input NAME unconnected"));
+		Say(TEXT("  --description TEXT    with --material: sets the node's Description"));
+		Say(TEXT("  --print-code          with --material: prints the shader code the node handed to the custom expression"));
 	}
 
 	int32 Run(const FMaterialOptions& Options)
@@ -149,12 +147,12 @@ namespace MaterialJourneys
 		int32 ExitCode = 0;
 		if (Result < 0 || Translator.GetCustomExpressions().Num() != 1)
 		{
-			Say(TEXT("The material failed to compile:"));
+			SayError(TEXT("The material failed to compile:"));
 			for (const StandIn::FMaterialCompileError& Error : Translator.GetErrors())
 			{
-				Say(TEXT("  ") + Error.EditorLine);
+				SayError(TEXT("  ") + Error.EditorLine);
 			}
-			ExitCode = 1;
+			ExitCode = static_cast<int32>(EditorHost::EExitCode::Failed);
 		}
 		else
 		{
