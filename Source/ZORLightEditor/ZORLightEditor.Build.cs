@@ -19,7 +19,9 @@ public class ZORLightEditor : ModuleRules
 			"LevelEditor",
 			"Projects",
 			"DesktopPlatform",
-			"MainFrame"
+			"MainFrame",
+			"PropertyEditor",
+			"AssetRegistry"
 		});
 	}
 }

@@ -23,7 +23,9 @@
 #include "StandIn/CoreHooks.h"
 #include "StandIn/CoreUObjectHooks.h"
 #include "StandIn/EngineHooks.h"
+#include "StandInTesting/DialogDriver.h"
 #include "StandInTesting/MenuDriver.h"
+#include "StandIn/AssetRegistryHooks.h"
 #include "UObject/Package.h"
 #include "UObject/UObjectGlobals.h"
 
@@ -105,6 +107,8 @@ namespace StandIn
 		{
 			RegisterPluginContent();
 		}
+		ResetMessageDialogs();
+		UE::StandIn::ResetAssetCreatedReports();
 	}
 
 	FEditorSession::~FEditorSession()
@@ -112,6 +116,7 @@ namespace StandIn
 		// As the editor closes its tabs before its modules shut down; the next session starts empty.
 		ResetFrameworkRegistries();
 		UE::StandIn::UnloadAllModules();
+		ResetMessageDialogs();
 		LoadedModules.Reset();
 
 		if (GEditor)
