@@ -11,6 +11,7 @@
 #include "Misc/ConfigCacheIni.h"
 #include "Misc/FileHelper.h"
 #include "Misc/Paths.h"
+#include "PrismWheelDetailsJourneys.h"
 #include "StandInTesting/DialogDriver.h"
 #include "StandIn/SlateFrameworkHooks.h"
 #include "StandInTesting/EditorSession.h"
@@ -78,6 +79,7 @@ namespace
 		TArray<FToolStep> ToolSteps;
 		/** --export: the folder the export dialog is answered with; empty: Export is never clicked. */
 		FString ExportDir;
+		ZORHost::FPrismWheelDetailsOptions PrismWheelDetails;
 	};
 
 	void PrintUsage()
@@ -97,6 +99,7 @@ namespace
 		Say(TEXT("  --sort COLUMN[:desc] clicks the patch list's header (ActorName, FixtureType, Mode, Patch) until it sorts that way"));
 		Say(TEXT("  The tool options run in the order given, after the menu options, in one tool tab."));
 		Say(TEXT("  --export DIR        after the tool options, clicks the tool's \"Export\" and answers the folder dialog with DIR"));
+		ZORHost::PrintPrismWheelDetailsUsage();
 	}
 
 	// Returns false (and says why) when the command line cannot be used.
@@ -104,6 +107,15 @@ namespace
 	{
 		for (int Index = 1; Index < Argc; ++Index)
 		{
+			const ZORHost::EParseResult PrismWheelOption = ZORHost::ParsePrismWheelDetailsOption(Argc, Argv, Index, Options.PrismWheelDetails);
+			if (PrismWheelOption == ZORHost::EParseResult::Error)
+			{
+				return false;
+			}
+			if (PrismWheelOption == ZORHost::EParseResult::Parsed)
+			{
+				continue;
+			}
 			const std::string Arg = Argv[Index];
 			const bool bHasValue = Index + 1 < Argc;
 			if ((Arg == "--project" || Arg == "--level" || Arg == "--set" || Arg == "--toggle" || Arg == "--quality") && !bHasValue)
@@ -807,6 +819,10 @@ int main(int Argc, char** Argv)
 		{
 			ExitCode = 1;
 		}
+	}
+	if (ExitCode == 0 && Options.PrismWheelDetails.Steps.Num() > 0)
+	{
+		ExitCode = ZORHost::RunPrismWheelDetailsSteps(ZORHost::CreatePrismWheelAsset(), Options.PrismWheelDetails);
 	}
 	if (Options.MenuSteps.ContainsByPredicate([](const FMenuStep& Step) { return Step.Kind != FMenuStep::EKind::Show; }))
 	{
