@@ -37,8 +37,8 @@ if(CASE STREQUAL "details")
   Default (Default)
     [Clear all]
   PrismSettings (Prism Settings)
-    Facettes: ()
-    Selected Circles: ()
+    Facettes: 0 Array elements
+    Selected Circles: 0 Set elements
     Advanced: 3 hidden
   RadialArrange (Radial Arrange)
     Advanced: 2 hidden

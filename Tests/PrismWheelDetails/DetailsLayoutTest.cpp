@@ -59,8 +59,8 @@ TEST_F(FPrismWheelDetailsTest, BeforeExpandingOnlyTheButtonRowsOfTheCustomizatio
 		TEXT("  [Clear all]"),
 		// The arrays the customization does not name stay where the asset class puts them.
 		TEXT("PrismSettings (Prism Settings)"),
-		TEXT("  Facettes: ()"),
-		TEXT("  Selected Circles: ()"),
+		TEXT("  Facettes: 0 Array elements"),
+		TEXT("  Selected Circles: 0 Set elements"),
 		TEXT("  Advanced: 3 hidden"),
 		TEXT("RadialArrange (Radial Arrange)"),
 		TEXT("  Advanced: 2 hidden"),

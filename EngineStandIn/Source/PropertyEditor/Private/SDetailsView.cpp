@@ -329,6 +329,26 @@ FString FDetailRowImpl::GetDisplayName() const
 FString FDetailRowImpl::GetValueText() const
 {
 	FString Value;
+	// Containers show their size in the row; their elements are child rows.
+	if (Handle.IsValid() && Handle->GetProperty() != nullptr)
+	{
+		TArray<UObject*> Objects;
+		Handle->GetOuterObjects(Objects);
+		if (Objects.Num() > 0)
+		{
+			const FProperty* Property = Handle->GetProperty();
+			if (const FArrayProperty* ArrayProperty = CastField<FArrayProperty>(Property))
+			{
+				const FScriptArrayHelper Helper(ArrayProperty, ArrayProperty->ContainerPtrToValuePtr<void>(Objects[0]));
+				return FString::Printf(TEXT("%d Array elements"), Helper.Num());
+			}
+			if (const FSetProperty* SetProperty = CastField<FSetProperty>(Property))
+			{
+				const FScriptSetHelper Helper(SetProperty, SetProperty->ContainerPtrToValuePtr<void>(Objects[0]));
+				return FString::Printf(TEXT("%d Set elements"), Helper.Num());
+			}
+		}
+	}
 	if (Handle.IsValid())
 	{
 		const FPropertyAccess::Result Result = Handle->GetValueAsFormattedString(Value);
