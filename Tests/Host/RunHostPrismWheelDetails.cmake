@@ -37,9 +37,7 @@ if(CASE STREQUAL "details")
   Default (Default)
     [Clear all]
   PrismSettings (Prism Settings)
-    Facettes: 0 Array elements
-    Selected Circles: 0 Set elements
-    Advanced: 3 hidden
+    Advanced: 5 hidden
   RadialArrange (Radial Arrange)
     Advanced: 2 hidden
   MatrixArrange (Matrix Arrange)

@@ -57,11 +57,8 @@ TEST_F(FPrismWheelDetailsTest, BeforeExpandingOnlyTheButtonRowsOfTheCustomizatio
 		TEXT("  Advanced: 1 hidden"),
 		TEXT("Default (Default)"),
 		TEXT("  [Clear all]"),
-		// The arrays the customization does not name stay where the asset class puts them.
 		TEXT("PrismSettings (Prism Settings)"),
-		TEXT("  Facettes: 0 Array elements"),
-		TEXT("  Selected Circles: 0 Set elements"),
-		TEXT("  Advanced: 3 hidden"),
+		TEXT("  Advanced: 5 hidden"),
 		TEXT("RadialArrange (Radial Arrange)"),
 		TEXT("  Advanced: 2 hidden"),
 		TEXT("MatrixArrange (Matrix Arrange)"),
@@ -82,7 +79,8 @@ TEST_F(FPrismWheelDetailsTest, EveryNamedPropertySitsInTheAdvancedSectionOfItsCa
 	const FExpected Expected[] = {
 		{TEXT("FastGenerate"), {TEXT("FacetteCount")}},
 		{TEXT("Default"), {}},
-		{TEXT("PrismSettings"), {TEXT("FacetteSize"), TEXT("bSameSize"), TEXT("BeamAdd")}},
+		// The arrays the customization does not name follow, where the asset class puts them.
+		{TEXT("PrismSettings"), {TEXT("FacetteSize"), TEXT("bSameSize"), TEXT("BeamAdd"), TEXT("Facettes"), TEXT("SelectedCircles")}},
 		{TEXT("RadialArrange"), {TEXT("Radius"), TEXT("Angles")}},
 		{TEXT("MatrixArrange"), {TEXT("Cols"), TEXT("Rows"), TEXT("ColSpacing"), TEXT("RowSpacing")}},
 	};
