@@ -83,6 +83,15 @@ TEST_F(FPrismWheelDetailsTest, GenerateRingShrinksToTheCentreAsFacettesGrow)
 	EXPECT_EQ(Wheel->Facettes[0].Y, 0.5);
 }
 
+TEST_F(FPrismWheelDetailsTest, GenerateNeverMakesMoreFacettesThanTheCountsRangeAllows)
+{
+	// Set by a script, around the details panel's range.
+	Wheel->FacetteCount = 1000000;
+	ASSERT_TRUE(Click(TEXT("Generate")));
+	EXPECT_EQ(Wheel->Facettes.Num(), 64);
+	EXPECT_EQ(Wheel->SelectedCircles.Num(), 64);
+}
+
 TEST_F(FPrismWheelDetailsTest, GenerateWithNoFacetteCountAddsNothingButMarksTheAssetDirty)
 {
 	Wheel->FacetteCount = 0;

@@ -8,6 +8,7 @@
 #include "Editor/EditorEngine.h"
 #include "Misc/MessageDialog.h"
 #include "Styling/AppStyle.h"
+#include "UObject/UnrealType.h"
 #include "Widgets/Images/SImage.h"
 #include "Widgets/Input/SButton.h"
 #include "Widgets/SBoxPanel.h"
@@ -218,7 +219,16 @@ void FZORPrismWheelDetails::GenerateFacettes(UZORPrismWheel* PrismWheel)
 	RingRadius = FMath::Min(RingRadius, 0.5f);
 	RingRadius = FMath::Max(RingRadius, 0.0f);
 
-	const int32 Count = PrismWheel->FacetteCount;
+	int32 Count = PrismWheel->FacetteCount;
+	// The details panel keeps the count in its range, but scripts and old assets can hold any number;
+	// a ring never gets more facettes than the property allows.
+	if (const FProperty* CountProperty = UZORPrismWheel::StaticClass()->FindPropertyByName(FName(TEXT("FacetteCount"))))
+	{
+		if (CountProperty->HasMetaData(TEXT("ClampMax")))
+		{
+			Count = FMath::Min(Count, CountProperty->GetIntMetaData(TEXT("ClampMax")));
+		}
+	}
 	for (int32 Index = 0; Index < Count; ++Index)
 	{
 		const float Angle = (6.2831855f / float(Count)) * float(Index);
