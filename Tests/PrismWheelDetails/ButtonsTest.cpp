@@ -45,7 +45,7 @@ TEST_F(FPrismWheelDetailsTest, GenerateOnAnEmptyWheelMakesARingOfSixSelectedFace
 	}
 	EXPECT_EQ(Sorted(Wheel->SelectedCircles), TArray<int32>({0, 1, 2, 3, 4, 5}));
 	EXPECT_TRUE(Package->IsDirty());
-	EXPECT_TRUE(UE::StandIn::GetAssetCreatedReports().Contains(Wheel->GetPathName()));
+	EXPECT_EQ(UE::StandIn::GetAssetCreatedCount(Wheel), 1) << "the content browser is told once";
 
 	const TArray<FString> Titles = UndoTitles();
 	ASSERT_EQ(Titles.Num(), 1);
@@ -183,6 +183,7 @@ TEST_F(FPrismWheelDetailsTest, ClearAllAsksAndEmptiesTheWheelInOneUndoStep)
 	EXPECT_EQ(Wheel->Facettes.Num(), 0);
 	EXPECT_EQ(Wheel->SelectedCircles.Num(), 0);
 	EXPECT_TRUE(Package->IsDirty());
+	EXPECT_EQ(UE::StandIn::GetAssetCreatedCount(Wheel), 1) << "only the answer Yes tells the content browser";
 
 	const TArray<FString> Titles = UndoTitles();
 	ASSERT_FALSE(Titles.IsEmpty());

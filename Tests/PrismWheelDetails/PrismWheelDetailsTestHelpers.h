@@ -4,6 +4,7 @@
 #include "Editor.h"
 #include "IDetailsView.h"
 #include "PropertyHandle.h"
+#include "StandIn/AssetRegistryHooks.h"
 #include "StandIn/PropertyEditorHooks.h"
 #include "StandInTesting/DetailsDriver.h"
 #include "StandInTesting/DialogDriver.h"
@@ -39,6 +40,7 @@ namespace ZORTests
 		{
 			Session = std::make_unique<StandIn::FEditorSession>();
 			Session->StartPlugin();
+			UE::StandIn::ClearAssetCreatedNotifications();
 			// As the asset factory makes it: a standalone, transactional asset in its own package.
 			Package = CreatePackage(TEXT("/Game/Wheels/PW_Details"));
 			Wheel = NewObject<UZORPrismWheel>(Package, TEXT("PW_Details"), RF_Public | RF_Standalone | RF_Transactional);

@@ -2,36 +2,33 @@
 
 #include "Modules/ModuleManager.h"
 #include "StandIn/AssetRegistryHooks.h"
-#include "UObject/Object.h"
 
 IMPLEMENT_MODULE(FAssetRegistryModule, AssetRegistry);
 
 namespace
 {
-	TArray<FString>& Reports()
+	TMap<const UObject*, int32>& CreatedCounts()
 	{
-		static TArray<FString> AssetCreatedReports;
-		return AssetCreatedReports;
+		static TMap<const UObject*, int32> Counts;
+		return Counts;
 	}
 }
 
 void FAssetRegistryModule::AssetCreated(UObject* NewAsset)
 {
-	if (NewAsset != nullptr)
+	if (NewAsset)
 	{
-		Reports().Add(NewAsset->GetPathName());
+		++CreatedCounts().FindOrAdd(NewAsset);
 	}
 }
 
-namespace UE::StandIn
+int32 UE::StandIn::GetAssetCreatedCount(const UObject* Asset)
 {
-	const TArray<FString>& GetAssetCreatedReports()
-	{
-		return Reports();
-	}
+	const int32* Count = CreatedCounts().Find(Asset);
+	return Count ? *Count : 0;
+}
 
-	void ResetAssetCreatedReports()
-	{
-		Reports().Empty();
-	}
+void UE::StandIn::ClearAssetCreatedNotifications()
+{
+	CreatedCounts().Empty();
 }

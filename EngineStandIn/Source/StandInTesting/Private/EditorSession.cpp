@@ -25,7 +25,6 @@
 #include "StandIn/EngineHooks.h"
 #include "StandInTesting/DialogDriver.h"
 #include "StandInTesting/MenuDriver.h"
-#include "StandIn/AssetRegistryHooks.h"
 #include "UObject/Package.h"
 #include "UObject/UObjectGlobals.h"
 
@@ -108,7 +107,6 @@ namespace StandIn
 			RegisterPluginContent();
 		}
 		ResetMessageDialogs();
-		UE::StandIn::ResetAssetCreatedReports();
 	}
 
 	FEditorSession::~FEditorSession()

@@ -1,4 +1,4 @@
-// The asset registry module: what the content browser knows about assets.
+// The asset registry module: the editor is told here about assets made or changed in memory.
 #pragma once
 
 #include "CoreMinimal.h"
@@ -9,6 +9,6 @@ class UObject;
 class ASSETREGISTRY_API FAssetRegistryModule : public IModuleInterface
 {
 public:
-	/** Tells the registry that an asset was created (or its content replaced), so the browser shows it. */
+	/** Tells the registry that an asset was created (or changed in a way the content browser shows). */
 	static void AssetCreated(UObject* NewAsset);
 };

@@ -1,4 +1,4 @@
-// Hooks of the asset registry stand-in (never included by plug-in code).
+// What tests read from the stand-in's asset registry.
 #pragma once
 
 #include "CoreMinimal.h"
@@ -7,7 +7,7 @@ class UObject;
 
 namespace UE::StandIn
 {
-	/** Path names of the assets reported through FAssetRegistryModule::AssetCreated, oldest first. */
-	ASSETREGISTRY_API const TArray<FString>& GetAssetCreatedReports();
-	ASSETREGISTRY_API void ResetAssetCreatedReports();
+	/** The assets announced through FAssetRegistryModule::AssetCreated, in call order (weakly held). */
+	ASSETREGISTRY_API int32 GetAssetCreatedCount(const UObject* Asset);
+	ASSETREGISTRY_API void ClearAssetCreatedNotifications();
 }
