@@ -235,6 +235,7 @@ namespace ZORHost
 			return 0;
 		}
 		check(PrismWheel);
+		const TFunction<void(const UZORPrismWheel*)> PrintAfterEdit = Options.PrintAfterEdit ? Options.PrintAfterEdit : TFunction<void(const UZORPrismWheel*)>(&PrintPrismWheelState);
 		// The details tab of the prism wheel editor: a details view of the "PropertyEditor" module on the wheel.
 		const TSharedRef<IDetailsView> DetailsView = StandIn::CreateDetailsView(PrismWheel);
 
@@ -271,7 +272,7 @@ namespace ZORHost
 				Say(FString::Printf(TEXT("Clicked \"%s\" in the details panel."), Button));
 				const bool bAnswered = ReportQuestions(QuestionsBefore);
 				PendingAnswers = StandIn::GetPendingMessageDialogAnswers();
-				PrintPrismWheelState(PrismWheel);
+				PrintAfterEdit(PrismWheel);
 				if (!bAnswered)
 				{
 					return 1;
@@ -290,7 +291,7 @@ namespace ZORHost
 				FString Shown;
 				Handle->GetValueAsFormattedString(Shown);
 				Say(FString::Printf(TEXT("Set %s to %s in the details panel; it shows %s."), *Step.Name, *Step.Value, *Shown));
-				PrintPrismWheelState(PrismWheel);
+				PrintAfterEdit(PrismWheel);
 				break;
 			}
 			case FPrismWheelDetailsStep::EKind::Thumbnail:

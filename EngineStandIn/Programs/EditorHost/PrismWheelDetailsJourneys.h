@@ -3,6 +3,7 @@
 #pragma once
 
 #include "CoreMinimal.h"
+#include "Templates/Function.h"
 
 class UZORPrismWheel;
 
@@ -33,6 +34,8 @@ namespace ZORHost
 		TArray<FPrismWheelDetailsStep> Steps;
 		/** --shots: where the thumbnail pictures go; empty: none are written. */
 		FString ShotsDir;
+		/** Prints the wheel after each edit; unset: PrintPrismWheelState. */
+		TFunction<void(const UZORPrismWheel*)> PrintAfterEdit;
 	};
 
 	enum class EParseResult : uint8
