@@ -649,25 +649,25 @@ TSharedRef<SWidget> SDetailsView::MakeRowWidget(const TSharedRef<FDetailRowImpl>
 		}
 		return SNew(SHorizontalBox)
 			+ SHorizontalBox::Slot()
-			.FillWidth(Args.ColumnWidth)
+			.FillWidth(1.0f - Args.ColumnWidth)
 			[
 				Custom.NameWidget.Widget
 			]
 			+ SHorizontalBox::Slot()
-			.FillWidth(1.0f - Args.ColumnWidth)
+			.FillWidth(Args.ColumnWidth)
 			[
 				Custom.ValueWidget.Widget
 			];
 	}
 	return SNew(SHorizontalBox)
 		+ SHorizontalBox::Slot()
-		.FillWidth(Args.ColumnWidth)
+		.FillWidth(1.0f - Args.ColumnWidth)
 		[
 			SNew(STextBlock)
 			.Text(FText::FromString(Row->GetDisplayName()))
 		]
 		+ SHorizontalBox::Slot()
-		.FillWidth(1.0f - Args.ColumnWidth)
+		.FillWidth(Args.ColumnWidth)
 		[
 			SNew(STextBlock)
 			.Text_Lambda([Row]() { return FText::FromString(Row->GetValueText()); })

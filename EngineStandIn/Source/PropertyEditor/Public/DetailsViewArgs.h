@@ -21,8 +21,9 @@ struct FDetailsViewArgs
 
 	ENameAreaSettings NameAreaSettings = ActorsUseNameArea;
 	FNotifyHook* NotifyHook = nullptr;
-	/** Share of the width the name column takes. */
+	/** Share of the width the value column takes. */
 	float ColumnWidth = 0.65f;
+	/** Smallest width of the value column, in Slate units. */
 	float RightColumnMinWidth = 22.0f;
 	bool bUpdatesFromSelection = false;
 	bool bLockable = false;
