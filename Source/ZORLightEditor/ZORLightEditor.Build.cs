@@ -23,5 +23,10 @@ public class ZORLightEditor : ModuleRules
 			"PropertyEditor",
 			"AssetRegistry"
 		});
+
+		// The prism wheel asset type: its public headers derive from editor classes.
+		PublicDependencyModuleNames.AddRange(new string[] { "UnrealEd", "AssetDefinition", "EditorFramework" });
+		// The prism wheel editor: asset registry notifications and its details tab.
+		PrivateDependencyModuleNames.AddRange(new string[] { "AssetRegistry", "PropertyEditor" });
 	}
 }

@@ -1,5 +1,5 @@
-// Test helper: reads grandMA2 MA XML files with libxml2, checks them against the console's schema
-// (shared/reference/grandma2/MA-console.xsd beside the repository) and reads values by XPath.
+// Test helper: reads grandMA2 MA XML files with libxml2, checks them against our schema of the console's
+// format for macro and layer files (Tests/Common/MA-export.xsd) and reads values by XPath.
 // Header-only, so every test program that includes it has it without further sources.
 #pragma once
 
@@ -119,10 +119,10 @@ namespace ZorTest
 		}
 	}
 
-	/** The console's schema as CI finds it: shared/ sits beside the repository. */
+	/** Our schema of the console's macro and layer files, kept with the tests. */
 	inline std::string MASchemaPath()
 	{
-		return std::string(ZOR_PLUGIN_DIR) + "/../shared/reference/grandma2/MA-console.xsd";
+		return std::string(ZOR_PLUGIN_DIR) + "/Tests/Common/MA-export.xsd";
 	}
 
 	inline std::string ToUtf8(const FString& Text)

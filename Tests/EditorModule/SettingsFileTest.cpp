@@ -2,6 +2,8 @@
 
 #include "SettingsFileHelpers.h"
 #include "StandInTesting/EditorSession.h"
+#include "StandInTesting/SlateDriver.h"
+#include "Styling/AppStyle.h"
 
 #include <gtest/gtest.h>
 
@@ -20,6 +22,7 @@ namespace
 	protected:
 		FZORLightEditorModule& StartEditor()
 		{
+			StandIn::ClearShownNotifications();
 			Session.StartPlugin();
 			return FZORLightEditorModule::Get();
 		}
@@ -327,4 +330,26 @@ TEST_F(SettingsFile, UnwritableFileIsReportedAndStartupGoesOn)
 	EXPECT_EQ(Module.SmokeIntensity, 0.75f);
 	EXPECT_EQ(Module.QualityIndex, 1);
 	EXPECT_TRUE(Module.GetMenuExtensibilityManager().IsValid());
+
+	// The user is told, not only the log: the actors read the file and keep its old values.
+	const FString Told = TEXT("Could not write the settings file ") + ExpectedPath + TEXT(": the fixture actors keep its old values.");
+	TArray<FString> Shown = StandIn::GetShownNotificationTexts();
+	ASSERT_EQ(Shown.Num(), 1);
+	EXPECT_TRUE(Shown[0].Equals(Told, ESearchCase::CaseSensitive)) << TCHAR_TO_UTF8(*Shown[0]);
+	EXPECT_EQ(StandIn::GetShownNotifications()[0].Info.Image, FAppStyle::Get().GetBrush(TEXT("Icons.Warning")));
+
+	// Each edit that cannot be saved says so again; the value is still taken.
+	Module.SetWindSpeed(9.0f);
+	Shown = StandIn::GetShownNotificationTexts();
+	ASSERT_EQ(Shown.Num(), 2);
+	EXPECT_TRUE(Shown[1].Equals(Told, ESearchCase::CaseSensitive));
+	EXPECT_EQ(Module.WindSpeed, 9.0f);
+}
+
+TEST_F(SettingsFile, WrittenFileTellsTheUserNothing)
+{
+	FZORLightEditorModule& Module = StartEditor();
+	Module.SetWindSpeed(9.0f);
+	FZORLightEditorModule::ToggleDisableLights();
+	EXPECT_EQ(StandIn::GetShownNotificationTexts().Num(), 0);
 }

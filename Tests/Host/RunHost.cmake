@@ -1,6 +1,19 @@
 # Runs the headless editor as a user would and checks what it says and what it leaves on disk.
-# -DHOST=<EditorHost> -DWORK=<scratch folder> -DCASE=<seed|complete|bad-level|bad-json|missing-level>
+# -DHOST=<EditorHost> -DWORK=<scratch folder> -DSOURCE=<Tests folder> -DCASE=<one of the cases below>
 cmake_minimum_required(VERSION 3.25)
+
+function(expect_missing TEXT NEEDLE)
+	string(FIND "${TEXT}" "${NEEDLE}" _at)
+	if(NOT _at EQUAL -1)
+		message(FATAL_ERROR "did not expect:\n  ${NEEDLE}\nin:\n${TEXT}")
+	endif()
+endfunction()
+
+function(expect_exit CODE)
+	if(NOT rc EQUAL ${CODE})
+		message(FATAL_ERROR "expected exit code ${CODE}, got ${rc}:\n${out}\nstandard error:\n${err}")
+	endif()
+endfunction()
 
 function(expect_contains TEXT NEEDLE)
 	string(FIND "${TEXT}" "${NEEDLE}" _at)
@@ -46,7 +59,7 @@ if(CASE STREQUAL "seed")
   == UE to GMA Tool ==
   UE to GMA Tool
 ")
-	expect_contains("${out}" "Spot FOH R (ZORFixtureActor) at 400.0, 1200.0, 800.0: patch 2.1, Spot 575, mode Extended")
+	expect_contains("${out}" "Spot FOH R (ZORFixtureActor) at 400.0, 1200.0, 800.0, rotated -30.0, -90.0, 0.0, scaled 1.00, 1.00, 1.00: patch 2.1, Spot 575, mode Extended")
 	file(READ ${INI} ini)
 	foreach(line "[ZORLightSettings]" "SmokeIntensity=0.75" "UseSmoke=True" "Scale=2.0" "WindDirection=45.0"
 			"WindElevation=20.0" "WindSpeed=2.5" "QualityLevel=64.0" "LightIntensityMax=2000.0"
@@ -138,6 +151,78 @@ elseif(CASE STREQUAL "tool")
   [x] Spot B | - | 1,002 | Spot 575 | Standard | 2.5
   [ ] Wash 1 | - | - | Wash & Beam | Basic | 1.1
 ")
+elseif(CASE STREQUAL "unwritable-settings")
+	# A folder where the settings file belongs: start-up and each edit say the file was not written.
+	file(MAKE_DIRECTORY ${INI})
+	execute_process(COMMAND ${HOST} --project ${WORK}/Project --set "Wind Speed (km/h)=7" --show-menu
+		RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err)
+	expect_exit(1)
+	expect_contains("${err}" "EditorHost: start-up could not write the settings file ${INI}")
+	string(REGEX MATCHALL "The editor notifies: Could not write the settings file ${INI}: the fixture actors keep its old values." told "${err}")
+	list(LENGTH told told_count)
+	if(NOT told_count EQUAL 2)
+		message(FATAL_ERROR "expected the start-up and the edit to say so on standard error, got ${told_count}:\n${err}")
+	endif()
+	expect_missing("${out}" "held every key")
+	expect_missing("${out}" "wrote it with")
+	# The edit itself was taken: the drop-down shows the new value.
+	expect_contains("${out}" "Typed 7 into \"Wind Speed (km/h)\" and committed it.")
+	expect_contains("${out}" "  Wind Speed (km/h) = 7.0\n")
+elseif(CASE STREQUAL "read-only-settings")
+	# A settings file the user made read-only keeps its bytes; the run says so and ends with 1.
+	file(WRITE ${INI} "[ZORLightSettings]\nWindSpeed=12.5\n")
+	file(CHMOD ${INI} PERMISSIONS OWNER_READ GROUP_READ WORLD_READ)
+	execute_process(COMMAND ${HOST} --project ${WORK}/Project --toggle "Disable Lights"
+		RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err)
+	file(CHMOD ${INI} PERMISSIONS OWNER_READ OWNER_WRITE GROUP_READ WORLD_READ)
+	expect_exit(1)
+	expect_contains("${err}" "EditorHost: start-up could not write the settings file ${INI}")
+	expect_contains("${out}" "Clicked \"Disable Lights\".")
+	expect_missing("${out}" "held every key")
+	file(READ ${INI} ini)
+	if(NOT ini STREQUAL "[ZORLightSettings]\nWindSpeed=12.5\n")
+		message(FATAL_ERROR "the read-only settings file was changed:\n${ini}")
+	endif()
+elseif(CASE STREQUAL "config-is-a-file")
+	file(REMOVE_RECURSE ${WORK}/Project/Config)
+	file(WRITE ${WORK}/Project/Config "not a folder\n")
+	execute_process(COMMAND ${HOST} --project ${WORK}/Project RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err)
+	expect_exit(1)
+	expect_contains("${err}" "EditorHost: start-up could not write the settings file")
+	expect_missing("${out}" "wrote it with")
+elseif(CASE STREQUAL "typed-values")
+	# What the boxes did with the text: taken, clamped, or refused (which ends the run with 1).
+	execute_process(COMMAND ${HOST} --project ${WORK}/Project --level ${SOURCE}/Host/ToolStage.json --start-fid 5000000000
+			--set "Clouds Scale (x)=99" --ma-type "Spot 575 Standard=-3" --set "Wind Speed (km/h)=fast" --set "Wind Speed (km/h)=3"
+		RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err)
+	expect_exit(1)
+	expect_contains("${out}" "Typed 5000000000 into \"Start FID\"; the box clamped it to 2147483647 and committed that.")
+	expect_contains("${out}" "Typed 99 into \"Clouds Scale (x)\"; the box clamped it to 8.0 and committed that.")
+	expect_contains("${out}" "Typed -3 into the Num box of the mode row \"Spot 575 Standard\"; the box clamped it to 0 and committed that.")
+	expect_contains("${err}" "EditorHost: \"Wind Speed (km/h)\" refused the text 'fast' (not a number); it still holds 2.5.")
+	# The run stops at the refused step.
+	expect_missing("${out}" "Typed 3 into")
+	# Options run in the order given: the tool step came before the menu steps.
+	string(FIND "${out}" "into \"Start FID\"" at_tool)
+	string(FIND "${out}" "into \"Clouds Scale (x)\"" at_menu)
+	if(at_tool GREATER at_menu)
+		message(FATAL_ERROR "the steps did not run in the order given:\n${out}")
+	endif()
+elseif(CASE STREQUAL "bad-command-line")
+	foreach(args "--export;" "--start-fid;ten" "--quality;ultra" "--sort;Patch:up" "--set;NoEquals" "--frobnicate" "--level")
+		execute_process(COMMAND ${HOST} --project ${WORK}/Project ${args} RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err)
+		expect_exit(2)
+		expect_contains("${err}" "EditorHost: ")
+		expect_missing("${out}" "Loaded and started")
+	endforeach()
+	execute_process(COMMAND ${HOST} --help RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err)
+	expect_exit(0)
+	expect_contains("${out}" "Exit codes:")
+elseif(CASE STREQUAL "folder-level")
+	execute_process(COMMAND ${HOST} --project ${WORK}/Project --level ${WORK}/Project
+		RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err)
+	expect_exit(2)
+	expect_contains("${err}" "Level file '${WORK}/Project': this is a folder, not a level file")
 else()
 	message(FATAL_ERROR "unknown case ${CASE}")
 endif()

@@ -1,7 +1,7 @@
 # The headless editor exports the grandMA2 files as a user would (--export answers the folder dialog
 # and clicks Export) and the files are checked on disk, against the console's schema with xmllint.
-# -DHOST=<EditorHost> -DWORK=<scratch folder> -DLEVEL=<level file> -DXMLLINT=<xmllint> -DXSD=<MA-console.xsd>
-# -DCASE=<export|no-export>
+# -DHOST=<EditorHost> -DWORK=<scratch folder> -DLEVEL=<level file> -DXMLLINT=<xmllint> -DXSD=<our schema of the console's files>
+# -DCASE=<export|no-export|hostile|export-fails|mode-case>
 cmake_minimum_required(VERSION 3.25)
 
 function(expect_contains TEXT NEEDLE)
@@ -33,6 +33,86 @@ if(CASE STREQUAL "no-export")
 		message(FATAL_ERROR "without --export nothing may be written, found: ${_written}")
 	endif()
 	expect_missing("${out}" "exported")
+	return()
+endif()
+
+if(CASE STREQUAL "export-fails")
+	# A file where the export's folder would go: nothing can be written, and the run says so.
+	file(WRITE ${OUT} "in the way\n")
+	execute_process(COMMAND ${HOST} --project ${WORK}/Project --level ${LEVEL} --export ${OUT}
+		RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err)
+	if(NOT rc EQUAL 1)
+		message(FATAL_ERROR "expected exit code 1, got ${rc}: ${out}${err}")
+	endif()
+	expect_contains("${err}" "The editor notifies: Error exported file.")
+	expect_contains("${err}" "EditorHost: the export to ${OUT} failed")
+	expect_contains("${out}" "Files written (0):")
+	return()
+endif()
+
+if(CASE STREQUAL "mode-case")
+	# Two modes of one type that differ only in letter case: one row and one layer, named after the first patch's mode.
+	execute_process(COMMAND ${HOST} --project ${WORK}/Project --level ${LEVEL} --show-tool --export ${OUT}
+		RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err)
+	if(NOT rc EQUAL 0)
+		message(FATAL_ERROR "exit code ${rc}: ${out}${err}")
+	endif()
+	expect_contains("${out}" "shows 1 mode row(s)")
+	expect_contains("${out}" "  [x] Spot STD | 0\n")
+	expect_missing("${out}" "DO2VOR-LAYER-2.xml")
+	file(READ ${OUT}/gma2/fixture_layers/DO2VOR-LAYER-1.xml layer)
+	expect_contains("${layer}" "<Layer index=\"0\" name=\"Spot STD\">")
+	expect_contains("${layer}" "fixture_id=\"1\"")
+	expect_contains("${layer}" "fixture_id=\"2\"")
+	execute_process(COMMAND ${XMLLINT} --noout --schema ${XSD} ${OUT}/gma2/fixture_layers/DO2VOR-LAYER-1.xml RESULT_VARIABLE _valid ERROR_VARIABLE _e)
+	if(NOT _valid EQUAL 0)
+		message(FATAL_ERROR "the layer file is not valid:\n${_e}")
+	endif()
+	return()
+endif()
+
+if(CASE STREQUAL "hostile")
+	# Names XML cannot hold, IDs at the top of the range, patches without a usable mode, a deleted type.
+	execute_process(COMMAND ${HOST} --project ${WORK}/Project --level ${LEVEL} --start-fid 2147483640 --export ${OUT}
+		RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err)
+	if(NOT rc EQUAL 0)
+		message(FATAL_ERROR "exit code ${rc}: ${out}${err}")
+	endif()
+	expect_contains("${out}" "The editor notifies: Fixture IDs end at 2147483647: 4 checked fixture(s) have no ID and are left out of the export.")
+	file(GLOB _layers ${OUT}/gma2/fixture_layers/*.xml)
+	list(LENGTH _layers _layer_count)
+	if(NOT _layer_count EQUAL 3)
+		message(FATAL_ERROR "expected the three layers of the modes in use, got: ${_layers}")
+	endif()
+	set(_created "")
+	foreach(_f ${OUT}/gma2/macros/DO2VOR.xml ${_layers})
+		execute_process(COMMAND ${XMLLINT} --noout --schema ${XSD} ${_f} RESULT_VARIABLE _valid OUTPUT_VARIABLE _o ERROR_VARIABLE _e)
+		if(NOT _valid EQUAL 0)
+			message(FATAL_ERROR "${_f} is not valid against the console's schema:\n${_e}")
+		endif()
+		file(READ ${_f} _text)
+		expect_missing("${_text}" "fixture_id=\"-")
+		expect_missing("${_text}" "Fixture -")
+		string(REGEX MATCHALL "fixture_id=\"[0-9]+\"" _ids "${_text}")
+		list(APPEND _created ${_ids})
+	endforeach()
+	# Every fixture a macro addresses is one a layer file creates.
+	file(READ ${OUT}/gma2/macros/DO2VOR.xml macro)
+	string(REGEX MATCHALL "Fixture [0-9]+ " _addressed "${macro}")
+	list(REMOVE_DUPLICATES _addressed)
+	list(LENGTH _addressed _addressed_count)
+	if(NOT _addressed_count EQUAL 8)
+		message(FATAL_ERROR "expected the eight numbered fixtures of a mode in use, got: ${_addressed}")
+	endif()
+	foreach(_fixture IN LISTS _addressed)
+		string(REGEX REPLACE "Fixture ([0-9]+) " "fixture_id=\"\\1\"" _id "${_fixture}")
+		list(FIND _created "${_id}" _at)
+		if(_at EQUAL -1)
+			message(FATAL_ERROR "the macro addresses ${_fixture} that no layer file creates")
+		endif()
+	endforeach()
+	expect_contains("${macro}" "Store Group \"Spot &#9;&apos;Q&apos; &amp; &lt;R&gt; Std\" /merge")
+	expect_missing("${macro}" "None")
 	return()
 endif()
 
@@ -69,7 +149,7 @@ expect_contains("${macro}" "<Macroline index=\"1\" delay=\"0.01\"><text>Assign F
 expect_contains("${macro}" "<text>Assign Fixture 1001 At Dmx 3.65  /noconfirm</text>")
 expect_contains("${macro}" "<text>Fixture 990 ; Move3D At 2.00 1.00 3.00 ; Rotate3D At ")
 expect_contains("${macro}" "<text>Fixture 990 ; Store Group \"Spot &amp; Wash &lt;Pro&gt; Std\" /merge</text>")
-expect_contains("${macro}" "<text>Fixture 991 ; Store Group \"Spot &amp; Wash &lt;Pro&gt; Ext &quot;Max&quot;\" /merge</text>")
+expect_contains("${macro}" "<text>Fixture 991 ; Store Group \"Spot &amp; Wash &lt;Pro&gt; Ext &apos;Max&apos;\" /merge</text>")
 expect_contains("${macro}" "Store Group \"Lüfter Éclairage Basic\" /merge")
 expect_missing("${macro}" "1,0")
 

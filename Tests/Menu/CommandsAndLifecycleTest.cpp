@@ -3,11 +3,14 @@
 
 #include "Framework/Commands/InputBindingManager.h"
 #include "Framework/Commands/UICommandList.h"
+#include "Framework/Docking/TabManager.h"
 #include "LevelEditor.h"
 #include "MenuTestHelpers.h"
 #include "Modules/ModuleManager.h"
 #include "Styling/SlateStyleRegistry.h"
 #include "ToolMenuSection.h"
+#include "Widgets/Docking/SDockTab.h"
+#include "ShownText.h"
 
 using ZORTests::FMenuTest;
 
@@ -40,40 +43,58 @@ namespace
 	}
 }
 
-TEST_F(FMenuTest, CommandSetHasFiveCommandsInItsContext)
+TEST_F(FMenuTest, EachCommandDoesWhatItsLabelSays)
 {
+	// What the keyboard shortcut editor lists: one context with its commands, none bound to a key yet.
 	const TSharedPtr<FBindingContext> Context = FInputBindingManager::Get().GetContextByName(ContextName);
 	ASSERT_TRUE(Context.IsValid());
-	EXPECT_EQ(Context->GetContextDesc().ToString(), TEXT("ZORLight Editor"));
-	EXPECT_TRUE(Context->GetContextParent().IsNone());
-	EXPECT_EQ(Context->GetStyleSetName(), FAppStyle::GetAppStyleSetName());
+	EXPECT_EQ(Shown(Context->GetContextDesc().ToString()), TEXT("ZORLight Editor"));
+	TArray<TSharedPtr<FUICommandInfo>> Infos;
+	FInputBindingManager::Get().GetCommandInfosFromContext(ContextName, Infos);
+	ASSERT_EQ(Infos.Num(), 5);
 
-	struct FExpected
+	// Run from the level editor's list, as a shortcut would: each toggle flips the drop-down's check of
+	// the same setting and its line in the settings file; the last one opens the tool.
+	const struct
 	{
-		const TCHAR* Name;
 		const TCHAR* Label;
-		const TCHAR* ToolTip;
-		EUserInterfaceActionType Type;
+		const TCHAR* MenuRow;
+		const char* Key;
+	} Toggles[] = {
+		{TEXT("Smoke Enable"), TEXT("Fog & Haze"), "UseSmoke"},
+		{TEXT("Light Cast Shadow"), TEXT("Light Cast Shadow"), "LightCastShadow"},
+		{TEXT("Use Dynamic Occlusion"), TEXT("Use Dynamic Occlusion"), "UseDynamicOcclusion"},
+		{TEXT("Disable Lights"), TEXT("Disable Lights"), "DisableLights"},
 	};
-	const FExpected Commands[] = {
-		{TEXT("ToggleSmokeEnable"), TEXT("Smoke Enable"), TEXT("Smoke Enable"), EUserInterfaceActionType::ToggleButton},
-		{TEXT("ToggleLightCastShadow"), TEXT("Light Cast Shadow"), TEXT("Light Cast Shadow"), EUserInterfaceActionType::ToggleButton},
-		{TEXT("ToggleUseDynamicOcclusion"), TEXT("Use Dynamic Occlusion"), TEXT("Use Dynamic Occlusion"), EUserInterfaceActionType::ToggleButton},
-		{TEXT("ToggleDisableLights"), TEXT("Disable Lights"), TEXT("Disable Lights"), EUserInterfaceActionType::ToggleButton},
-		{TEXT("SpawnUEtoGMATab"), TEXT("Open UE to GMA Tool"), TEXT("Open UE to GMA Tool - Quickly export patch to GMA."), EUserInterfaceActionType::Button},
-	};
-	for (const FExpected& Expected : Commands)
+	const TSharedRef<FUICommandList> Actions = GlobalActions();
+	for (const auto& Toggle : Toggles)
 	{
-		SCOPED_TRACE(TCHAR_TO_UTF8(Expected.Name));
-		const TSharedPtr<FUICommandInfo> Info = FInputBindingManager::Get().FindCommandInContext(ContextName, Expected.Name);
-		ASSERT_TRUE(Info.IsValid());
-		EXPECT_EQ(Info->GetLabel().ToString(), Expected.Label);
-		EXPECT_EQ(Info->GetDescription().ToString(), Expected.ToolTip);
-		EXPECT_EQ(Info->GetUserInterfaceType(), Expected.Type);
-		EXPECT_FALSE(Info->GetDefaultChord(EMultipleKeyBindingIndex::Primary).IsValidChord());
-		EXPECT_FALSE(Info->GetDefaultChord(EMultipleKeyBindingIndex::Secondary).IsValidChord());
+		SCOPED_TRACE(TCHAR_TO_UTF8(Toggle.Label));
+		const TSharedPtr<FUICommandInfo>* Info = Infos.FindByPredicate([&Toggle](const TSharedPtr<FUICommandInfo>& Candidate)
+		{
+			return Candidate->GetLabel().ToString().Equals(Toggle.Label, ESearchCase::CaseSensitive);
+		});
+		ASSERT_NE(Info, nullptr) << "no command labelled " << TCHAR_TO_UTF8(Toggle.Label);
+		EXPECT_EQ((*Info)->GetUserInterfaceType(), EUserInterfaceActionType::ToggleButton);
+		EXPECT_FALSE((*Info)->GetDefaultChord(EMultipleKeyBindingIndex::Primary).IsValidChord());
+		const ECheckBoxState Before = Row(OpenMenu(), Toggle.MenuRow).CheckState;
+		EXPECT_EQ(Actions->GetCheckState((*Info).ToSharedRef()), Before);
+		ASSERT_TRUE(Actions->ExecuteAction((*Info).ToSharedRef()));
+		const ECheckBoxState After = Row(OpenMenu(), Toggle.MenuRow).CheckState;
+		EXPECT_NE(After, Before);
+		EXPECT_EQ(ZORTests::ReadSettingText(Session, Toggle.Key), std::optional<std::string>(After == ECheckBoxState::Checked ? "True" : "False"));
 	}
-	EXPECT_EQ(FZORCommands::Get().ToggleSmokeEnable, FInputBindingManager::Get().FindCommandInContext(ContextName, TEXT("ToggleSmokeEnable")));
+
+	const TSharedPtr<FUICommandInfo>* Open = Infos.FindByPredicate([](const TSharedPtr<FUICommandInfo>& Candidate)
+	{
+		return Candidate->GetLabel().ToString().Equals(TEXT("Open UE to GMA Tool"), ESearchCase::CaseSensitive);
+	});
+	ASSERT_NE(Open, nullptr);
+	EXPECT_EQ(Shown((*Open)->GetDescription().ToString()), TEXT("Open UE to GMA Tool - Quickly export patch to GMA."));
+	ASSERT_TRUE(Actions->ExecuteAction((*Open).ToSharedRef()));
+	const TSharedPtr<SDockTab> Tab = FGlobalTabmanager::Get()->FindExistingLiveTab(FTabId(FName(TEXT("UEtoGMA"))));
+	ASSERT_TRUE(Tab.IsValid());
+	EXPECT_EQ(Shown(Tab->GetTabLabel().ToString()), TEXT("UE to GMA Tool"));
 }
 
 TEST_F(FMenuTest, CommandsAreMappedIntoTheLevelEditorsGlobalList)

@@ -89,7 +89,7 @@ namespace ZORTests
 		{
 			for (const StandIn::FMenuRow& Candidate : StandIn::ListMenuRows(Menu))
 			{
-				if (Candidate.Kind != StandIn::EMenuRowKind::Heading && Candidate.Label == Label)
+				if (Candidate.Kind != StandIn::EMenuRowKind::Heading && Candidate.Label.Equals(Label, ESearchCase::CaseSensitive))
 				{
 					return Candidate;
 				}

@@ -6,6 +6,7 @@
 #include "ToolMenuSection.h"
 #include "ToolMenus.h"
 #include "Widgets/Docking/SDockTab.h"
+#include "ShownText.h"
 
 #include <limits>
 
@@ -59,8 +60,8 @@ TEST_F(FMenuTest, ToolbarButtonIsACalloutComboInTheUserToolbar)
 	ASSERT_NE(Entry, nullptr);
 	EXPECT_EQ(Entry, &Section->Blocks[1]);
 	EXPECT_EQ(Entry->Type, EMultiBlockType::ToolBarComboButton);
-	EXPECT_EQ(Entry->Label.Get().ToString(), TEXT("ZORLight"));
-	EXPECT_EQ(Entry->ToolTip.Get().ToString(), TEXT("ZORLight Setting"));
+	EXPECT_EQ(Shown(Entry->Label.Get().ToString()), TEXT("ZORLight"));
+	EXPECT_EQ(Shown(Entry->ToolTip.Get().ToString()), TEXT("ZORLight Setting"));
 	EXPECT_EQ(Entry->StyleNameOverride, FName(TEXT("CalloutToolbar")));
 	const FSlateIcon Icon = Entry->Icon.Get();
 	EXPECT_EQ(Icon.GetStyleSetName(), FName(TEXT("ZORLightEditorStyle")));
@@ -130,7 +131,7 @@ TEST_F(FMenuTest, SpinRowsShowCurrentValuesBoundsAndSteps)
 		SCOPED_TRACE(TCHAR_TO_UTF8(Expected.Label));
 		const StandIn::FMenuRow MenuRow = Row(Menu, Expected.Label);
 		ASSERT_TRUE(MenuRow.bHasSpinBox);
-		EXPECT_EQ(StandIn::GetSectionOfRow(Menu, Expected.Label), Expected.Section);
+		EXPECT_EQ(Shown(StandIn::GetSectionOfRow(Menu, Expected.Label)), Expected.Section);
 		EXPECT_FLOAT_EQ(MenuRow.SpinValue, Current[Index]);
 		ASSERT_TRUE(MenuRow.SpinMin.IsSet());
 		EXPECT_FLOAT_EQ(MenuRow.SpinMin.GetValue(), Expected.Min.GetValue());
@@ -245,7 +246,7 @@ TEST_F(FMenuTest, ReopenedMenuShowsFreshValuesButAnOpenMenuDoesNotRefresh)
 
 TEST_F(FMenuTest, QualitySegmentsMapToLevelsAtOnce)
 {
-	EXPECT_EQ(QualityRow(OpenMenu()).SelectedSegment, TEXT("Medium"));
+	EXPECT_EQ(Shown(QualityRow(OpenMenu()).SelectedSegment), TEXT("Medium"));
 
 	struct FCase
 	{
@@ -276,7 +277,7 @@ TEST_F(FMenuTest, QualitySegmentsMapToLevelsAtOnce)
 		EXPECT_EQ(Spot->QualityLevel, Case.Level);
 		EXPECT_EQ(static_cast<uint8>(Spot->QualityIndex), Case.Index);
 		EXPECT_EQ(static_cast<uint8>(Strip->QualityIndex), Case.Index);
-		EXPECT_EQ(QualityRow(OpenMenu()).SelectedSegment, Case.Segment);
+		EXPECT_EQ(Shown(QualityRow(OpenMenu()).SelectedSegment), Case.Segment);
 	}
 }
 
@@ -305,7 +306,7 @@ TEST_F(FMenuTest, ToggleEntriesShowAndFlipTheirSettings)
 		ASSERT_TRUE(Entry.bCheckable);
 		EXPECT_EQ(Entry.CheckState, bBefore ? ECheckBoxState::Checked : ECheckBoxState::Unchecked);
 		// The menu's own words, not the command's label and tooltip.
-		EXPECT_EQ(Entry.ToolTip, Case.Label);
+		EXPECT_EQ(Shown(Entry.ToolTip), Case.Label);
 		EXPECT_TRUE(Entry.IconStyleName.IsNone());
 
 		const int32 RefreshesBefore = FixtureRefreshes();
@@ -332,11 +333,41 @@ TEST_F(FMenuTest, UEtoGMAEntryOpensTheTab)
 	const StandIn::FMenuRow Entry = Row(Menu, TEXT("UE to GMA Tool"));
 	EXPECT_EQ(Entry.Kind, StandIn::EMenuRowKind::Entry);
 	EXPECT_FALSE(Entry.bCheckable);
-	EXPECT_EQ(Entry.ToolTip, TEXT("Opens the UE to GMA tool"));
+	EXPECT_EQ(Shown(Entry.ToolTip), TEXT("Opens the UE to GMA tool"));
 	EXPECT_EQ(Entry.IconStyleSet, FName(TEXT("ZORLightEditorStyle")));
 	EXPECT_EQ(Entry.IconStyleName, FName(TEXT("Icons.UEtoGMA")));
 
 	ASSERT_TRUE(StandIn::ClickMenuEntry(Menu, TEXT("UE to GMA Tool")));
 	EXPECT_TRUE(FZORLightEditorModule::Get().UEtoGMATab.IsValid());
 	EXPECT_TRUE(FZORLightEditorModule::Get().FixturePatchListWidget.IsValid());
+}
+
+namespace
+{
+	/** A project whose settings file was edited by hand to a negative light intensity limit. */
+	class FNegativeLimitMenuTest : public FMenuTest
+	{
+	protected:
+		void SetUp() override
+		{
+			ZORTests::WriteSettingsFile(Session, "[ZORLightSettings]\nLightIntensityMax=-500.0\n");
+			FMenuTest::SetUp();
+		}
+	};
+}
+
+TEST_F(FNegativeLimitMenuTest, NegativeLightIntensityMaxIsShownAsStoredUntilTheUserCommits)
+{
+	// Read as stored, not clamped behind the user's back, and written back as it was.
+	EXPECT_EQ(FZORLightEditorModule::Get().LightIntensityMax, -500.0f);
+	EXPECT_EQ(ReadSettingText(Session, "LightIntensityMax"), std::optional<std::string>("-500.0"));
+	EXPECT_FLOAT_EQ(Row(OpenMenu(), TEXT("Light Intensity Max")).SpinValue, -500.0f);
+
+	// The box takes no value below 0: a typed negative number is committed as 0, saved and applied.
+	const int32 RefreshesBefore = FixtureRefreshes();
+	TypeAndCommit(TEXT("Light Intensity Max"), TEXT("-20"));
+	EXPECT_EQ(FZORLightEditorModule::Get().LightIntensityMax, 0.0f);
+	EXPECT_EQ(ReadSettingText(Session, "LightIntensityMax"), std::optional<std::string>("0.0"));
+	EXPECT_EQ(FixtureRefreshes() - RefreshesBefore, 3);
+	EXPECT_FLOAT_EQ(Row(OpenMenu(), TEXT("Light Intensity Max")).SpinValue, 0.0f);
 }

@@ -11,6 +11,7 @@
 #include "UEtoGMA/SFixturePatchList.h"
 #include "Widgets/Docking/SDockTab.h"
 #include "ZORCommands.h"
+#include "ShownText.h"
 
 namespace
 {
@@ -44,8 +45,8 @@ TEST_F(FUEtoGMATabTest, SpawnerIsHiddenWithTheToolsTitleAndIcon)
 	const TSharedPtr<FTabSpawnerEntry> Spawner = FindSpawner();
 	ASSERT_TRUE(Spawner.IsValid());
 	EXPECT_EQ(Spawner->GetMenuType(), ETabSpawnerMenuType::Hidden);
-	EXPECT_EQ(Spawner->GetDisplayName().ToString(), TEXT("UE to GMA Tool"));
-	EXPECT_EQ(FTextInspector::GetKey(Spawner->GetDisplayName()).Get(FString()), TEXT("UEtoGMATabTitle"));
+	EXPECT_EQ(Shown(Spawner->GetDisplayName().ToString()), TEXT("UE to GMA Tool"));
+	EXPECT_EQ(Shown(FTextInspector::GetKey(Spawner->GetDisplayName()).Get(FString())), TEXT("UEtoGMATabTitle"));
 	EXPECT_EQ(Spawner->GetIcon().GetStyleSetName(), FName(TEXT("ZORLightEditorStyle")));
 	EXPECT_EQ(Spawner->GetIcon().GetStyleName(), FName(TEXT("Icons.UEtoGMA")));
 	EXPECT_FALSE(FZORLightEditorModule::Get().UEtoGMATab.IsValid());
@@ -59,7 +60,7 @@ TEST_F(FUEtoGMATabTest, CommandOpensOneTabHoldingTheModulesPanel)
 	ASSERT_TRUE(Module.UEtoGMATab.IsValid());
 	ASSERT_TRUE(Module.FixturePatchListWidget.IsValid());
 	EXPECT_EQ(Module.UEtoGMATab->GetTabRole(), ETabRole::NomadTab);
-	EXPECT_EQ(Module.UEtoGMATab->GetTabLabel().ToString(), TEXT("UE to GMA Tool"));
+	EXPECT_EQ(Shown(Module.UEtoGMATab->GetTabLabel().ToString()), TEXT("UE to GMA Tool"));
 	EXPECT_EQ(&Module.UEtoGMATab->GetContent().Get(), static_cast<SWidget*>(Module.FixturePatchListWidget.Get()));
 
 	// Asking again brings the open tab forward instead of building a second panel.

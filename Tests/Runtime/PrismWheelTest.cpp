@@ -165,7 +165,7 @@ TEST_F(PrismWheel, ArrangementIsUndoneWithItsTransaction)
 	ExpectAt(0, 0.5 + double(0.3f), 0.5);
 	EXPECT_TRUE(Wheel->GetPackage()->IsDirty());
 	ASSERT_FALSE(Session.GetUndoTitles().IsEmpty());
-	EXPECT_EQ(Session.GetUndoTitles().Last(), TEXT("Arrange Radial"));
+	EXPECT_TRUE(Session.GetUndoTitles().Last().Equals(TEXT("Arrange Radial"), ESearchCase::CaseSensitive));
 
 	ASSERT_TRUE(Session.Undo());
 	for (int32 Index = 0; Index < 6; ++Index)

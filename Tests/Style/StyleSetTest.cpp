@@ -1,5 +1,12 @@
 #include "ZORLightEditorStyle.h"
 
+#include "GameFramework/Actor.h"
+#include "StandInTesting/ListDriver.h"
+#include "UEtoGMA/SFixtureModeList.h"
+#include "UEtoGMA/SFixtureModeListRow.h"
+#include "UEtoGMA/SFixturePatchList.h"
+#include "Widgets/Views/ITableRow.h"
+
 #include "Brushes/SlateImageBrush.h"
 #include "Framework/Application/SlateApplication.h"
 #include "Materials/MaterialInterface.h"
@@ -185,49 +192,44 @@ TEST(StyleSet, EngineImagesAndBoxes)
 	EXPECT_EQ(WhiteRounded->OutlineSettings.Width, 0.0f);
 }
 
-TEST(StyleSet, PatchListRowTints)
+TEST(StyleSet, ModeListRowsAlternateAndLightUpUnderTheMouse)
 {
 	StandIn::FEditorSession Session;
-	const FZORLightEditorStyle& Style = FZORLightEditorStyle::Get();
-	ASSERT_TRUE(Style.HasWidgetStyle<FTableRowStyle>(TEXT("FixturePatchList.Row")));
-	const FTableRowStyle& Row = Style.GetWidgetStyle<FTableRowStyle>(TEXT("FixturePatchList.Row"));
+	Session.StartPlugin();
+	UDMXEntityFixtureType* Type = Session.AddFixtureType(TEXT("Spot"), {TEXT("Standard"), TEXT("Extended")});
+	for (int32 Mode = 0; Mode < 2; ++Mode)
+	{
+		AActor* Actor = Session.SpawnActor<AActor>(FString::Printf(TEXT("Spot %d"), Mode + 1));
+		Session.AddDMXComponent(Actor, Session.AddFixturePatch(Type, 1, 1 + 20 * Mode, Mode));
+	}
+	const TSharedRef<SFixturePatchList> Panel = SNew(SFixturePatchList);
+	const TArray<TSharedRef<ITableRow>> Rows = StandIn::GetListRows(*Panel->ModeList->ListView);
+	ASSERT_EQ(Rows.Num(), 2);
 
-	const FString Selection = FPaths::Combine(FPaths::EngineContentDir(), TEXT("Slate"), TEXT("Common/Selection")) + TEXT(".png");
-	const struct
+	// The rows the user sees take the plug-in's row style.
+	const FTableRowStyle& PluginRow = FZORLightEditorStyle::Get().GetWidgetStyle<FTableRowStyle>(TEXT("FixturePatchList.Row"));
+	for (const TSharedRef<ITableRow>& Row : Rows)
 	{
-		const char* Name;
-		const FSlateBrush& Brush;
-		FLinearColor Tint;
-	} Brushes[] = {
-		{"EvenRowBackgroundBrush", Row.EvenRowBackgroundBrush, FLinearColor(0.1f, 0.1f, 0.1f, 0.1f)},
-		{"OddRowBackgroundBrush", Row.OddRowBackgroundBrush, FLinearColor(0.2f, 0.2f, 0.2f, 0.2f)},
-		{"EvenRowBackgroundHoveredBrush", Row.EvenRowBackgroundHoveredBrush, FLinearColor(0.1f, 0.1f, 0.1f, 0.3f)},
-		{"OddRowBackgroundHoveredBrush", Row.OddRowBackgroundHoveredBrush, FLinearColor(0.2f, 0.2f, 0.2f, 0.3f)},
-		{"InactiveBrush", Row.InactiveBrush, FLinearColor(0.3f, 0.3f, 0.3f, 0.5f)},
-		{"InactiveHoveredBrush", Row.InactiveHoveredBrush, FLinearColor(0.3f, 0.3f, 0.3f, 0.7f)},
-		{"ActiveBrush", Row.ActiveBrush, FLinearColor(0.3f, 0.3f, 0.3f, 0.6f)},
-		{"ActiveHoveredBrush", Row.ActiveHoveredBrush, FLinearColor(0.3f, 0.3f, 0.3f, 0.8f)},
-	};
-	for (const auto& Entry : Brushes)
-	{
-		SCOPED_TRACE(Entry.Name);
-		EXPECT_EQ(Entry.Brush.TintColor.GetSpecifiedColor(), Entry.Tint);
-		EXPECT_EQ(Entry.Brush.GetResourceName().ToString(), Selection);
-		EXPECT_EQ(FVector2f(Entry.Brush.GetImageSize()), FVector2f(8.0f, 8.0f));
-		EXPECT_EQ(Entry.Brush.GetDrawType(), ESlateBrushDrawType::Image);
-		EXPECT_EQ(Entry.Brush.GetImageType(), ESlateBrushImageType::FullColor);
+		const SFixtureModeListRow& Widget = static_cast<const SFixtureModeListRow&>(Row->AsWidget().Get());
+		EXPECT_EQ(Widget.GetStyle(), &PluginRow);
 	}
 
-	const FSlateBrush& Focused = Row.SelectorFocusedBrush;
-	EXPECT_EQ(Focused.GetDrawType(), ESlateBrushDrawType::Border);
-	EXPECT_EQ(Focused.GetResourceName().ToString(), FPaths::Combine(FPaths::EngineContentDir(), TEXT("Slate"), TEXT("Common/Selector")) + TEXT(".png"));
-	EXPECT_EQ(Focused.GetMargin(), FMargin(0.25f));
-	EXPECT_EQ(Focused.TintColor.GetSpecifiedColor(), FLinearColor(1.0f, 1.0f, 1.0f, 0.7f));
-
-	// Everything else stays as a default row style has it.
-	const FTableRowStyle Default;
-	EXPECT_TRUE(Row.SelectedTextColor == Default.SelectedTextColor);
-	EXPECT_TRUE(Row.TextColor == Default.TextColor);
+	// Neighbouring rows are told apart, a row under the mouse stands out, a selected one more so when hovered.
+	auto Alpha = [](const FSlateBrush& Brush)
+	{
+		return Brush.TintColor.GetSpecifiedColor().A;
+	};
+	EXPECT_NE(PluginRow.EvenRowBackgroundBrush.TintColor.GetSpecifiedColor(), PluginRow.OddRowBackgroundBrush.TintColor.GetSpecifiedColor());
+	EXPECT_GT(Alpha(PluginRow.EvenRowBackgroundHoveredBrush), Alpha(PluginRow.EvenRowBackgroundBrush));
+	EXPECT_GT(Alpha(PluginRow.OddRowBackgroundHoveredBrush), Alpha(PluginRow.OddRowBackgroundBrush));
+	EXPECT_GT(Alpha(PluginRow.ActiveHoveredBrush), Alpha(PluginRow.ActiveBrush));
+	EXPECT_GT(Alpha(PluginRow.InactiveHoveredBrush), Alpha(PluginRow.InactiveBrush));
+	// Every background is an image the engine ships, so nothing shows the missing-image pattern.
+	for (const FSlateBrush* Brush : {&PluginRow.EvenRowBackgroundBrush, &PluginRow.OddRowBackgroundBrush, &PluginRow.ActiveBrush,
+			&PluginRow.InactiveBrush, &PluginRow.SelectorFocusedBrush})
+	{
+		EXPECT_TRUE(Brush->GetResourceName().ToString().StartsWith(FPaths::EngineContentDir())) << TCHAR_TO_UTF8(*Brush->GetResourceName().ToString());
+	}
 }
 
 TEST(StyleSet, MaterialBrushesDrawThePluginMaterials)
@@ -340,4 +342,34 @@ TEST(StyleSet, ReloadTexturesAsksTheRendererOnlyWhileSlateRuns)
 	ASSERT_FALSE(FSlateApplication::IsInitialized());
 	FZORLightEditorStyle::ReloadTextures();
 	EXPECT_FALSE(FSlateApplication::IsInitialized());
+}
+
+TEST(StyleSet, OneOrTwoPluginMaterialsMissingGiveNoMaterialBrushes)
+{
+	const TCHAR* const Paths[] = {TEXT("/ZORLight/Materials/MI_Circle"), TEXT("/ZORLight/Materials/MI_CircleSelected"), TEXT("/ZORLight/Materials/MI_BGCircle")};
+	// Each single material missing, then each pair: the canvas gets all three brushes or none, never a mix.
+	const TArray<TArray<int32>> Missing = {{0}, {1}, {2}, {0, 1}, {0, 2}, {1, 2}};
+	for (const TArray<int32>& Gone : Missing)
+	{
+		StandIn::FEditorSession Session;
+		FString What;
+		for (const int32 Index : Gone)
+		{
+			UObject* Material = StaticLoadObject(UMaterialInterface::StaticClass(), nullptr, Paths[Index]);
+			ASSERT_NE(Material, nullptr);
+			// As the editor's delete of the asset: it can no longer be loaded.
+			Material->MarkAsGarbage();
+			What += FString(Paths[Index]) + TEXT(" ");
+		}
+		SCOPED_TRACE(TCHAR_TO_UTF8(*What));
+		FOwnStyleScope Scope;
+		const FZORLightEditorStyle Style;
+		const TSet<FName> Keys = KeysOf(Style);
+		EXPECT_EQ(Keys.Num(), 13);
+		for (const TCHAR* Key : MaterialKeys)
+		{
+			EXPECT_FALSE(Keys.Contains(FName(Key))) << TCHAR_TO_UTF8(Key);
+		}
+		EXPECT_EQ(Session.GetEnsureCount(), 0);
+	}
 }

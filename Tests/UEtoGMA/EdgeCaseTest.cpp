@@ -114,7 +114,7 @@ TEST_F(FEdgeCaseTest, StatusCellsDrawTheWarningIconOnlyForAConflict)
 	// The icon is the plug-in's own, not a stand-in for a missing brush.
 	ASSERT_NE(FZORLightEditorStyle::Get().GetOptionalBrush("Icons.WarningExclamationMark", nullptr, nullptr), nullptr);
 
-	ASSERT_EQ(ActorColumn(), (TArray<FString>{TEXT("Shared A"), TEXT("Single"), TEXT("Wash 1")}));
+	ASSERT_EQ(ActorColumn(), (TArray<FShownText>{TEXT("Shared A"), TEXT("Single"), TEXT("Wash 1")}));
 	ExpectWarningIcon(PatchView(), 0, FPatchCols::ColumnID_Status);
 	ExpectNoIcon(PatchView(), 1, FPatchCols::ColumnID_Status);
 	ExpectNoIcon(PatchView(), 2, FPatchCols::ColumnID_Status);
@@ -158,14 +158,14 @@ TEST_F(FEdgeCaseTest, PickingADeletedActorSelectsNothingAndStillRenumbers)
 	AActor* Right = AddFixture(TEXT("FOH R"), Spot, 1, 1);
 	AActor* Solo = AddFixture(TEXT("Solo"), Spot, 2, 1);
 	OpenPanel();
-	ASSERT_EQ(StandIn::GetListCellComboOptions(PatchView(), 0, FPatchCols::ColumnID_ActorName),
-		(TArray<FString>{TEXT("FOH L"), TEXT("FOH R")}));
+	ASSERT_EQ(Shown(StandIn::GetListCellComboOptions(PatchView(), 0, FPatchCols::ColumnID_ActorName)),
+		(TArray<FShownText>{TEXT("FOH L"), TEXT("FOH R")}));
 
 	// The level changes behind the open list.
 	Session->DestroyActor(Right);
 	Solo->SetActorLabel(TEXT("Solo Renamed"));
-	EXPECT_EQ(StandIn::GetListCellComboOptions(PatchView(), 0, FPatchCols::ColumnID_ActorName),
-		(TArray<FString>{TEXT("FOH L"), TEXT("Invalid Actor")}));
+	EXPECT_EQ(Shown(StandIn::GetListCellComboOptions(PatchView(), 0, FPatchCols::ColumnID_ActorName)),
+		(TArray<FShownText>{TEXT("FOH L"), TEXT("Invalid Actor")}));
 	EXPECT_EQ(PatchCell(1, FPatchCols::ColumnID_ActorName), TEXT("Solo"));
 
 	GEditor->SelectNone(true, true, true);
@@ -178,7 +178,7 @@ TEST_F(FEdgeCaseTest, PickingADeletedActorSelectsNothingAndStillRenumbers)
 	EXPECT_EQ(PatchCell(0, FPatchCols::ColumnID_ActorName), TEXT("Invalid Actor"));
 	// The rows were renumbered and rebuilt: the renamed single actor shows its new label.
 	EXPECT_GT(StandIn::GetGeneratedRowCount(), RowsBefore);
-	EXPECT_EQ(FixtureIDs(), (TArray<FString>{TEXT("1"), TEXT("2")}));
+	EXPECT_EQ(FixtureIDs(), (TArray<FShownText>{TEXT("1"), TEXT("2")}));
 	EXPECT_EQ(PatchCell(1, FPatchCols::ColumnID_ActorName), TEXT("Solo Renamed"));
 
 	// The row now stands for the deleted actor: clicking it selects nothing either.
@@ -203,7 +203,7 @@ TEST_F(FEdgeCaseTest, SortsInBothDirectionsRenumberFromTheStartFIDSkippingUnchec
 
 	ASSERT_TRUE(TypeStartFID(TEXT("50")));
 	ASSERT_TRUE(StandIn::ClickListCellCheckBox(PatchView(), PatchRowOf(TEXT("Charlie")), FPatchCols::ColumnID_IsSelected));
-	EXPECT_EQ(PatchRows(), (TArray<FString>{
+	EXPECT_EQ(PatchRows(), (TArray<FShownText>{
 		TEXT("50 Delta | Spot | basic | 1.1"),
 		TEXT("51 alpha | Spot | Extended | 1.2"),
 		TEXT("- Charlie | Spot | compact | 1.3"),
@@ -212,17 +212,17 @@ TEST_F(FEdgeCaseTest, SortsInBothDirectionsRenumberFromTheStartFIDSkippingUnchec
 
 	// Actor name, ascending then descending (case ignored); IDs follow the new order.
 	ASSERT_TRUE(StandIn::ClickListColumnHeader(PatchView(), FPatchCols::ColumnID_ActorName));
-	EXPECT_EQ(ActorColumn(), (TArray<FString>{TEXT("alpha"), TEXT("bravo"), TEXT("Charlie"), TEXT("Delta")}));
-	EXPECT_EQ(FixtureIDs(), (TArray<FString>{TEXT("50"), TEXT("51"), TEXT("-"), TEXT("52")}));
+	EXPECT_EQ(ActorColumn(), (TArray<FShownText>{TEXT("alpha"), TEXT("bravo"), TEXT("Charlie"), TEXT("Delta")}));
+	EXPECT_EQ(FixtureIDs(), (TArray<FShownText>{TEXT("50"), TEXT("51"), TEXT("-"), TEXT("52")}));
 	ASSERT_TRUE(StandIn::ClickListColumnHeader(PatchView(), FPatchCols::ColumnID_ActorName));
 	EXPECT_EQ(StandIn::GetListColumnSortMode(PatchView(), FPatchCols::ColumnID_ActorName), EColumnSortMode::Descending);
-	EXPECT_EQ(ActorColumn(), (TArray<FString>{TEXT("Delta"), TEXT("Charlie"), TEXT("bravo"), TEXT("alpha")}));
-	EXPECT_EQ(FixtureIDs(), (TArray<FString>{TEXT("50"), TEXT("-"), TEXT("51"), TEXT("52")}));
+	EXPECT_EQ(ActorColumn(), (TArray<FShownText>{TEXT("Delta"), TEXT("Charlie"), TEXT("bravo"), TEXT("alpha")}));
+	EXPECT_EQ(FixtureIDs(), (TArray<FShownText>{TEXT("50"), TEXT("-"), TEXT("51"), TEXT("52")}));
 
 	// A second unchecked row and another start: the numbers follow the order shown.
 	ASSERT_TRUE(StandIn::ClickListCellCheckBox(PatchView(), 0, FPatchCols::ColumnID_IsSelected));
 	ASSERT_TRUE(TypeStartFID(TEXT("7")));
-	EXPECT_EQ(PatchRows(), (TArray<FString>{
+	EXPECT_EQ(PatchRows(), (TArray<FShownText>{
 		TEXT("- Delta | Spot | basic | 1.1"),
 		TEXT("- Charlie | Spot | compact | 1.3"),
 		TEXT("7 bravo | Spot | Dimmer | 1.4"),
@@ -233,11 +233,11 @@ TEST_F(FEdgeCaseTest, SortsInBothDirectionsRenumberFromTheStartFIDSkippingUnchec
 	ASSERT_TRUE(StandIn::ClickListColumnHeader(PatchView(), FPatchCols::ColumnID_Mode));
 	EXPECT_EQ(StandIn::GetListColumnSortMode(PatchView(), FPatchCols::ColumnID_Mode), EColumnSortMode::Ascending);
 	EXPECT_EQ(StandIn::GetListColumnSortMode(PatchView(), FPatchCols::ColumnID_ActorName), EColumnSortMode::None);
-	EXPECT_EQ(ActorColumn(), (TArray<FString>{TEXT("Delta"), TEXT("Charlie"), TEXT("bravo"), TEXT("alpha")}));
-	EXPECT_EQ(FixtureIDs(), (TArray<FString>{TEXT("-"), TEXT("-"), TEXT("7"), TEXT("8")}));
+	EXPECT_EQ(ActorColumn(), (TArray<FShownText>{TEXT("Delta"), TEXT("Charlie"), TEXT("bravo"), TEXT("alpha")}));
+	EXPECT_EQ(FixtureIDs(), (TArray<FShownText>{TEXT("-"), TEXT("-"), TEXT("7"), TEXT("8")}));
 	ASSERT_TRUE(StandIn::ClickListColumnHeader(PatchView(), FPatchCols::ColumnID_Mode));
 	EXPECT_EQ(StandIn::GetListColumnSortMode(PatchView(), FPatchCols::ColumnID_Mode), EColumnSortMode::Descending);
-	EXPECT_EQ(PatchRows(), (TArray<FString>{
+	EXPECT_EQ(PatchRows(), (TArray<FShownText>{
 		TEXT("7 alpha | Spot | Extended | 1.2"),
 		TEXT("8 bravo | Spot | Dimmer | 1.4"),
 		TEXT("- Charlie | Spot | compact | 1.3"),
@@ -246,8 +246,8 @@ TEST_F(FEdgeCaseTest, SortsInBothDirectionsRenumberFromTheStartFIDSkippingUnchec
 
 	// Back to the patch order: the same start, the unchecked rows still "-".
 	ASSERT_TRUE(StandIn::ClickListColumnHeader(PatchView(), FPatchCols::ColumnID_Patch));
-	EXPECT_EQ(ActorColumn(), (TArray<FString>{TEXT("Delta"), TEXT("alpha"), TEXT("Charlie"), TEXT("bravo")}));
-	EXPECT_EQ(FixtureIDs(), (TArray<FString>{TEXT("-"), TEXT("7"), TEXT("-"), TEXT("8")}));
+	EXPECT_EQ(ActorColumn(), (TArray<FShownText>{TEXT("Delta"), TEXT("alpha"), TEXT("Charlie"), TEXT("bravo")}));
+	EXPECT_EQ(FixtureIDs(), (TArray<FShownText>{TEXT("-"), TEXT("7"), TEXT("-"), TEXT("8")}));
 }
 
 TEST_F(FEdgeCaseTest, ModeNamesDifferingOnlyInCaseShareOneModeRow)
@@ -260,13 +260,13 @@ TEST_F(FEdgeCaseTest, ModeNamesDifferingOnlyInCaseShareOneModeRow)
 	AddFixture(TEXT("Wash"), Wash, 1, 3, 0);
 	OpenPanel();
 
-	EXPECT_EQ(PatchRows(), (TArray<FString>{
+	EXPECT_EQ(PatchRows(), (TArray<FShownText>{
 		TEXT("1 Upper | Spot | STANDARD | 1.1"),
 		TEXT("2 Lower | Spot | Standard | 1.2"),
 		TEXT("3 Wash | Wash | Standard | 1.3"),
 	}));
 	// One row for both spellings, named after the first patch's mode.
-	EXPECT_EQ(ModeRows(), (TArray<FString>{TEXT("[x] Spot STANDARD #0 !"), TEXT("[x] Wash Standard #0 !")}));
+	EXPECT_EQ(ModeRows(), (TArray<FShownText>{TEXT("[x] Spot STANDARD #0 !"), TEXT("[x] Wash Standard #0 !")}));
 	const int32 SpotRow = ModeRowOf(TEXT("Spot STANDARD"));
 	const int32 WashRow = ModeRowOf(TEXT("Wash Standard"));
 	ASSERT_NE(SpotRow, INDEX_NONE);
@@ -275,11 +275,11 @@ TEST_F(FEdgeCaseTest, ModeNamesDifferingOnlyInCaseShareOneModeRow)
 	// Unticking one spelling's patch keeps the mode row ticked while the other spelling's stays ticked.
 	ASSERT_TRUE(StandIn::ClickListCellCheckBox(PatchView(), 0, FPatchCols::ColumnID_IsSelected));
 	EXPECT_TRUE(IsModeRowChecked(SpotRow));
-	EXPECT_EQ(FixtureIDs(), (TArray<FString>{TEXT("-"), TEXT("1"), TEXT("2")}));
+	EXPECT_EQ(FixtureIDs(), (TArray<FShownText>{TEXT("-"), TEXT("1"), TEXT("2")}));
 	ASSERT_TRUE(StandIn::ClickListCellCheckBox(PatchView(), 0, FPatchCols::ColumnID_IsSelected));
 	ASSERT_TRUE(StandIn::ClickListCellCheckBox(PatchView(), 1, FPatchCols::ColumnID_IsSelected));
 	EXPECT_TRUE(IsModeRowChecked(SpotRow));
-	EXPECT_EQ(FixtureIDs(), (TArray<FString>{TEXT("1"), TEXT("-"), TEXT("2")}));
+	EXPECT_EQ(FixtureIDs(), (TArray<FShownText>{TEXT("1"), TEXT("-"), TEXT("2")}));
 	ASSERT_TRUE(StandIn::ClickListCellCheckBox(PatchView(), 1, FPatchCols::ColumnID_IsSelected));
 
 	// Unchecking the mode row unchecks the patches of both spellings, and no other type's.
@@ -287,7 +287,7 @@ TEST_F(FEdgeCaseTest, ModeNamesDifferingOnlyInCaseShareOneModeRow)
 	EXPECT_FALSE(IsPatchRowChecked(0));
 	EXPECT_FALSE(IsPatchRowChecked(1));
 	EXPECT_TRUE(IsPatchRowChecked(2));
-	EXPECT_EQ(FixtureIDs(), (TArray<FString>{TEXT("-"), TEXT("-"), TEXT("1")}));
+	EXPECT_EQ(FixtureIDs(), (TArray<FShownText>{TEXT("-"), TEXT("-"), TEXT("1")}));
 
 	// The ticked patch of the other type with the same mode name does not tick the row when the
 	// check boxes are matched again (a patch-row click does that).
@@ -301,13 +301,13 @@ TEST_F(FEdgeCaseTest, ModeNamesDifferingOnlyInCaseShareOneModeRow)
 	// Ticking the other spelling's patch alone ticks the row again.
 	ASSERT_TRUE(StandIn::ClickListCellCheckBox(PatchView(), 1, FPatchCols::ColumnID_IsSelected));
 	EXPECT_TRUE(IsModeRowChecked(SpotRow));
-	EXPECT_EQ(FixtureIDs(), (TArray<FString>{TEXT("-"), TEXT("1"), TEXT("2")}));
+	EXPECT_EQ(FixtureIDs(), (TArray<FShownText>{TEXT("-"), TEXT("1"), TEXT("2")}));
 
 	// Ticking the mode row ticks both spellings.
 	ASSERT_TRUE(StandIn::ClickListCellCheckBox(PatchView(), 1, FPatchCols::ColumnID_IsSelected));
 	ASSERT_FALSE(IsModeRowChecked(SpotRow));
 	ASSERT_TRUE(StandIn::ClickListCellCheckBox(ModeView(), SpotRow, FModeCols::ColumnID_IsSelected));
-	EXPECT_EQ(FixtureIDs(), (TArray<FString>{TEXT("1"), TEXT("2"), TEXT("3")}));
+	EXPECT_EQ(FixtureIDs(), (TArray<FShownText>{TEXT("1"), TEXT("2"), TEXT("3")}));
 }
 
 TEST_F(FEdgeCaseTest, ReopeningTheToolStartsAgainAtFixtureID1)
@@ -320,7 +320,7 @@ TEST_F(FEdgeCaseTest, ReopeningTheToolStartsAgainAtFixtureID1)
 	ASSERT_TRUE(UsePanelOf(Tab));
 	EXPECT_EQ(StartFIDBox()->GetValue(), 1);
 	ASSERT_TRUE(TypeStartFID(TEXT("40")));
-	EXPECT_EQ(FixtureIDs(), (TArray<FString>{TEXT("40"), TEXT("41")}));
+	EXPECT_EQ(FixtureIDs(), (TArray<FShownText>{TEXT("40"), TEXT("41")}));
 
 	Panel.Reset();
 	ASSERT_TRUE(Tab->RequestCloseTab());
@@ -331,7 +331,7 @@ TEST_F(FEdgeCaseTest, ReopeningTheToolStartsAgainAtFixtureID1)
 	Tab = FGlobalTabmanager::Get()->TryInvokeTab(ToolTabId);
 	ASSERT_TRUE(UsePanelOf(Tab));
 	EXPECT_EQ(StartFIDBox()->GetValue(), 1);
-	EXPECT_EQ(FixtureIDs(), (TArray<FString>{TEXT("1"), TEXT("2")}));
+	EXPECT_EQ(FixtureIDs(), (TArray<FShownText>{TEXT("1"), TEXT("2")}));
 	ASSERT_TRUE(TypeStartFID(TEXT("12")));
 
 	Panel.Reset();
@@ -346,7 +346,7 @@ TEST_F(FEdgeCaseTest, ReopeningTheToolStartsAgainAtFixtureID1)
 	Tab = FGlobalTabmanager::Get()->FindExistingLiveTab(FTabId(ToolTabId));
 	ASSERT_TRUE(UsePanelOf(Tab));
 	EXPECT_EQ(StartFIDBox()->GetValue(), 1);
-	EXPECT_EQ(FixtureIDs(), (TArray<FString>{TEXT("1"), TEXT("2")}));
+	EXPECT_EQ(FixtureIDs(), (TArray<FShownText>{TEXT("1"), TEXT("2")}));
 
 	Panel.Reset();
 	EXPECT_TRUE(Tab->RequestCloseTab());

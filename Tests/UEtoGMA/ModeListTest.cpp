@@ -26,7 +26,7 @@ TEST_F(FUEtoGMATest, OneModeRowPerFixtureTypeAndModeNameWithConflictingNumbers)
 	OpenPanel();
 
 	// In the order the pairs first occur; every row checked, every number 0 and so in conflict.
-	EXPECT_EQ(ModeRows(), (TArray<FString>{
+	EXPECT_EQ(ModeRows(), (TArray<FShownText>{
 		TEXT("[x] Spot 575 Standard #0 !"),
 		TEXT("[x] Spot 575 Extended #0 !"),
 		TEXT("[x] Spot Case STANDARD #0 !"),
@@ -40,7 +40,7 @@ TEST_F(FUEtoGMATest, OneModeRowPerFixtureTypeAndModeNameWithConflictingNumbers)
 	ASSERT_TRUE(StandIn::CommitListCellNumber(ModeView(), 1, FModeCols::ColumnID_Num, 5));
 	ASSERT_TRUE(StandIn::CommitListCellNumber(ModeView(), 2, FModeCols::ColumnID_Num, 6));
 	ASSERT_TRUE(StandIn::CommitListCellNumber(ModeView(), 3, FModeCols::ColumnID_Num, 7));
-	EXPECT_EQ(ModeRows(), (TArray<FString>{
+	EXPECT_EQ(ModeRows(), (TArray<FShownText>{
 		TEXT("[x] Spot 575 Standard #5 !"),
 		TEXT("[x] Spot 575 Extended #5 !"),
 		TEXT("[x] Spot Case STANDARD #6"),
@@ -59,7 +59,7 @@ TEST_F(FUEtoGMATest, OneModeRowPerFixtureTypeAndModeNameWithConflictingNumbers)
 	ASSERT_TRUE(StandIn::CommitListCellNumber(ModeView(), 3, FModeCols::ColumnID_Num, 6));
 	EXPECT_EQ(ModeStatusTooltip(2), TEXT("Having Mode Num Conflict!"));
 	ASSERT_TRUE(StandIn::ClickListCellCheckBox(ModeView(), 3, FModeCols::ColumnID_IsSelected));
-	EXPECT_EQ(ModeRows()[3], TEXT("[ ] Wash Standard #6"));
+	EXPECT_EQ(At(ModeRows(), 3), TEXT("[ ] Wash Standard #6"));
 	EXPECT_EQ(ModeStatusTooltip(2), TEXT("Having Mode Num Conflict!"));
 	EXPECT_FALSE(StandIn::IsListCellEnabled(ModeView(), 3, FModeCols::ColumnID_Num));
 	EXPECT_FALSE(StandIn::IsListCellEnabled(ModeView(), 3, FModeCols::ColumnID_Status));
@@ -82,14 +82,14 @@ TEST_F(FUEtoGMATest, CheckBoxesOfBothListsFollowEachOther)
 
 	// Unchecking a mode row unchecks its patch rows (and no other type's) and renumbers.
 	ASSERT_TRUE(StandIn::ClickListCellCheckBox(ModeView(), Standard, FModeCols::ColumnID_IsSelected));
-	EXPECT_EQ(FixtureIDs(), (TArray<FString>{TEXT("-"), TEXT("1"), TEXT("-"), TEXT("2")}));
+	EXPECT_EQ(FixtureIDs(), (TArray<FShownText>{TEXT("-"), TEXT("1"), TEXT("-"), TEXT("2")}));
 	EXPECT_FALSE(IsPatchRowChecked(0));
 	EXPECT_FALSE(IsPatchRowChecked(2));
 
 	// Ticking one of its patch rows ticks the mode row again.
 	ASSERT_TRUE(StandIn::ClickListCellCheckBox(PatchView(), 2, FPatchCols::ColumnID_IsSelected));
 	EXPECT_TRUE(IsModeRowChecked(Standard));
-	EXPECT_EQ(FixtureIDs(), (TArray<FString>{TEXT("-"), TEXT("1"), TEXT("2"), TEXT("3")}));
+	EXPECT_EQ(FixtureIDs(), (TArray<FShownText>{TEXT("-"), TEXT("1"), TEXT("2"), TEXT("3")}));
 
 	// Unticking the last ticked patch row of a mode unticks the mode row.
 	ASSERT_TRUE(StandIn::ClickListCellCheckBox(PatchView(), 2, FPatchCols::ColumnID_IsSelected));
@@ -98,9 +98,9 @@ TEST_F(FUEtoGMATest, CheckBoxesOfBothListsFollowEachOther)
 	// The mode list's header box: undetermined ticks every row and every patch row of their modes.
 	EXPECT_EQ(StandIn::GetListHeaderCheckState(ModeView(), FModeCols::ColumnID_IsSelected), ECheckBoxState::Undetermined);
 	ASSERT_TRUE(StandIn::ClickListHeaderCheckBox(ModeView(), FModeCols::ColumnID_IsSelected));
-	EXPECT_EQ(FixtureIDs(), (TArray<FString>{TEXT("1"), TEXT("2"), TEXT("3"), TEXT("4")}));
+	EXPECT_EQ(FixtureIDs(), (TArray<FShownText>{TEXT("1"), TEXT("2"), TEXT("3"), TEXT("4")}));
 	ASSERT_TRUE(StandIn::ClickListHeaderCheckBox(ModeView(), FModeCols::ColumnID_IsSelected));
-	EXPECT_EQ(FixtureIDs(), (TArray<FString>{TEXT("-"), TEXT("-"), TEXT("-"), TEXT("-")}));
+	EXPECT_EQ(FixtureIDs(), (TArray<FShownText>{TEXT("-"), TEXT("-"), TEXT("-"), TEXT("-")}));
 	EXPECT_EQ(StandIn::GetListHeaderCheckState(PatchView(), FPatchCols::ColumnID_IsSelected), ECheckBoxState::Unchecked);
 
 	// The patch list's header box ticks the mode rows through the patch rows.
@@ -129,7 +129,7 @@ TEST_F(FUEtoGMATest, TypedNamesAndNumbersSurviveARefresh)
 	// A refresh keeps numbers and names (and applies the mode sort, by default name); a never-edited name
 	// stays what it was.
 	ASSERT_TRUE(StandIn::ClickButtonWithText(Panel.ToSharedRef(), TEXT("Refresh")));
-	EXPECT_EQ(ModeRows(), (TArray<FString>{TEXT("[x] Spot Extended #8"), TEXT("[x] MA Spot #7")}));
+	EXPECT_EQ(ModeRows(), (TArray<FShownText>{TEXT("[x] Spot Extended #8"), TEXT("[x] MA Spot #7")}));
 
 	// The reset button brings the default name back; an empty commit does the same.
 	ASSERT_TRUE(StandIn::ClickListCellButton(ModeView(), 1, FModeCols::ColumnID_Mode));
@@ -143,10 +143,10 @@ TEST_F(FUEtoGMATest, TypedNamesAndNumbersSurviveARefresh)
 	ASSERT_TRUE(StandIn::CommitListCellText(ModeView(), 1, FModeCols::ColumnID_Mode, TEXT("Gone Soon")));
 	Session->DestroyActor(First);
 	ASSERT_TRUE(StandIn::ClickButtonWithText(Panel.ToSharedRef(), TEXT("Refresh")));
-	EXPECT_EQ(ModeRows(), (TArray<FString>{TEXT("[x] Spot Extended #8")}));
+	EXPECT_EQ(ModeRows(), (TArray<FShownText>{TEXT("[x] Spot Extended #8")}));
 	AddFixture(TEXT("A again"), Spot, 1, 1, 0);
 	ASSERT_TRUE(StandIn::ClickButtonWithText(Panel.ToSharedRef(), TEXT("Refresh")));
-	EXPECT_EQ(ModeRows(), (TArray<FString>{TEXT("[x] Spot Extended #8"), TEXT("[x] Spot Standard #0")}));
+	EXPECT_EQ(ModeRows(), (TArray<FShownText>{TEXT("[x] Spot Extended #8"), TEXT("[x] Spot Standard #0")}));
 }
 
 TEST_F(FUEtoGMATest, ModeSortUsesTheDefaultNamesAndKeepsTies)
@@ -160,18 +160,18 @@ TEST_F(FUEtoGMATest, ModeSortUsesTheDefaultNamesAndKeepsTies)
 
 	// Right after opening the header says Mode ascending, but the rows keep the patch list's order.
 	EXPECT_EQ(StandIn::GetListColumnSortMode(ModeView(), FModeCols::ColumnID_Mode), EColumnSortMode::Ascending);
-	EXPECT_EQ(ModeRows(), (TArray<FString>{TEXT("[x] bar B #0 !"), TEXT("[x] Alpha z #0 !"), TEXT("[x] Alpha A #0 !")}));
+	EXPECT_EQ(ModeRows(), (TArray<FShownText>{TEXT("[x] bar B #0 !"), TEXT("[x] Alpha z #0 !"), TEXT("[x] Alpha A #0 !")}));
 
 	ASSERT_TRUE(StandIn::CommitListCellText(ModeView(), 0, FModeCols::ColumnID_Mode, TEXT("AAA first by edited name")));
 	ASSERT_TRUE(StandIn::ClickListColumnHeader(ModeView(), FModeCols::ColumnID_Mode));
 	EXPECT_EQ(StandIn::GetListColumnSortMode(ModeView(), FModeCols::ColumnID_Mode), EColumnSortMode::Descending);
-	EXPECT_EQ(ModeRows(), (TArray<FString>{TEXT("[x] AAA first by edited name #0 !"), TEXT("[x] Alpha z #0 !"), TEXT("[x] Alpha A #0 !")}));
+	EXPECT_EQ(ModeRows(), (TArray<FShownText>{TEXT("[x] AAA first by edited name #0 !"), TEXT("[x] Alpha z #0 !"), TEXT("[x] Alpha A #0 !")}));
 	ASSERT_TRUE(StandIn::ClickListColumnHeader(ModeView(), FModeCols::ColumnID_Mode));
-	EXPECT_EQ(ModeRows(), (TArray<FString>{TEXT("[x] Alpha A #0 !"), TEXT("[x] Alpha z #0 !"), TEXT("[x] AAA first by edited name #0 !")}));
+	EXPECT_EQ(ModeRows(), (TArray<FShownText>{TEXT("[x] Alpha A #0 !"), TEXT("[x] Alpha z #0 !"), TEXT("[x] AAA first by edited name #0 !")}));
 
 	// The sort is applied again after a refresh.
 	ASSERT_TRUE(StandIn::ClickButtonWithText(Panel.ToSharedRef(), TEXT("Refresh")));
-	EXPECT_EQ(ModeRows(), (TArray<FString>{TEXT("[x] Alpha A #0 !"), TEXT("[x] Alpha z #0 !"), TEXT("[x] AAA first by edited name #0 !")}));
+	EXPECT_EQ(ModeRows(), (TArray<FShownText>{TEXT("[x] Alpha A #0 !"), TEXT("[x] Alpha z #0 !"), TEXT("[x] AAA first by edited name #0 !")}));
 }
 
 TEST_F(FUEtoGMATest, ModeRowsWhoseTypeOrModeLeftTheLibraryShowNoneAndSwitchNothing)
@@ -189,24 +189,24 @@ TEST_F(FUEtoGMATest, ModeRowsWhoseTypeOrModeLeftTheLibraryShowNoneAndSwitchNothi
 	Session->DeleteFixtureType(Wash);
 	Spot->Modes[1].ModeName = TEXT("Renamed");
 
-	EXPECT_EQ(ModeRows(), (TArray<FString>{TEXT("[x] Spot Standard #0 !"), TEXT("[x] None #0 !"), TEXT("[x] None #3")}));
+	EXPECT_EQ(ModeRows(), (TArray<FShownText>{TEXT("[x] Spot Standard #0 !"), TEXT("[x] None #0 !"), TEXT("[x] None #3")}));
 
 	// Their check boxes still toggle, but switch no patch row.
 	ASSERT_TRUE(StandIn::ClickListCellCheckBox(ModeView(), 2, FModeCols::ColumnID_IsSelected));
 	ASSERT_TRUE(StandIn::ClickListCellCheckBox(ModeView(), 1, FModeCols::ColumnID_IsSelected));
-	EXPECT_EQ(FixtureIDs(), (TArray<FString>{TEXT("1"), TEXT("2"), TEXT("3")}));
-	EXPECT_EQ(ModeRows(), (TArray<FString>{TEXT("[x] Spot Standard #0 !"), TEXT("[ ] None #0"), TEXT("[ ] None #3")}));
+	EXPECT_EQ(FixtureIDs(), (TArray<FShownText>{TEXT("1"), TEXT("2"), TEXT("3")}));
+	EXPECT_EQ(ModeRows(), (TArray<FShownText>{TEXT("[x] Spot Standard #0 !"), TEXT("[ ] None #0"), TEXT("[ ] None #3")}));
 
 	// Sorting and a patch-row tick cope with them too.
 	ASSERT_TRUE(StandIn::ClickListColumnHeader(ModeView(), FModeCols::ColumnID_Mode));
 	ASSERT_TRUE(StandIn::ClickListCellCheckBox(PatchView(), 0, FPatchCols::ColumnID_IsSelected));
-	EXPECT_EQ(FixtureIDs(), (TArray<FString>{TEXT("-"), TEXT("1"), TEXT("2")}));
+	EXPECT_EQ(FixtureIDs(), (TArray<FShownText>{TEXT("-"), TEXT("1"), TEXT("2")}));
 
 	// A refresh drops them and makes rows for what the patches use now.
 	ASSERT_TRUE(StandIn::ClickButtonWithText(Panel.ToSharedRef(), TEXT("Refresh")));
-	EXPECT_EQ(PatchRows(), (TArray<FString>{TEXT("1 S1 | Spot | Standard | 1.1"), TEXT("2 S2 | Spot | Renamed | 1.21"),
+	EXPECT_EQ(PatchRows(), (TArray<FShownText>{TEXT("1 S1 | Spot | Standard | 1.1"), TEXT("2 S2 | Spot | Renamed | 1.21"),
 		TEXT("3 W1 | None | None | 2.1")}));
-	EXPECT_EQ(ModeRows(), (TArray<FString>{TEXT("[x] Spot Standard #0 !"), TEXT("[x] Spot Renamed #0 !")}));
+	EXPECT_EQ(ModeRows(), (TArray<FShownText>{TEXT("[x] Spot Standard #0 !"), TEXT("[x] Spot Renamed #0 !")}));
 }
 
 TEST_F(FUEtoGMATest, AnEmptyLevelGivesEmptyListsThatStillWork)

@@ -27,8 +27,8 @@ TEST_F(FUEtoGMATest, ActorsSharingAnAddressMakeOneRowWithAnActorChoiceAndAConfli
 	EXPECT_EQ(PatchCell(0, FPatchCols::ColumnID_ActorName), TEXT("FOH L"));
 	EXPECT_EQ(PatchCell(0, FPatchCols::ColumnID_FixtureType), TEXT("Spot 575"));
 	EXPECT_EQ(PatchCell(0, FPatchCols::ColumnID_Mode), TEXT("Standard"));
-	EXPECT_EQ(StandIn::GetListCellComboOptions(PatchView(), 0, FPatchCols::ColumnID_ActorName),
-		(TArray<FString>{TEXT("FOH L"), TEXT("FOH R"), TEXT("FOH C")}));
+	EXPECT_EQ(Shown(StandIn::GetListCellComboOptions(PatchView(), 0, FPatchCols::ColumnID_ActorName)),
+		(TArray<FShownText>{TEXT("FOH L"), TEXT("FOH R"), TEXT("FOH C")}));
 	EXPECT_EQ(PatchStatusTooltip(0), TEXT("Having multiple identical patches"));
 	EXPECT_EQ(Panel->Items[0]->IdenticalPatchActors.Num(), 3);
 	EXPECT_EQ(Panel->Items[0]->IdenticalPatchActors[0].Get(), Left);
@@ -42,7 +42,7 @@ TEST_F(FUEtoGMATest, ActorsSharingAnAddressMakeOneRowWithAnActorChoiceAndAConfli
 	ASSERT_TRUE(StandIn::PickListCellComboOption(PatchView(), 0, FPatchCols::ColumnID_ActorName, TEXT("FOH C")));
 	EXPECT_EQ(SelectedActors(), (TArray<AActor*>{Third}));
 	EXPECT_EQ(PatchCell(0, FPatchCols::ColumnID_ActorName), TEXT("FOH C"));
-	EXPECT_EQ(FixtureIDs(), (TArray<FString>{TEXT("1"), TEXT("2")}));
+	EXPECT_EQ(FixtureIDs(), (TArray<FShownText>{TEXT("1"), TEXT("2")}));
 
 	// Clicking the row now selects the picked actor, not the first one.
 	GEditor->SelectNone(true, true, true);
@@ -66,7 +66,7 @@ TEST_F(FUEtoGMATest, OnlyActorsWithAPatchAreListedUnderTheirAddress)
 
 	OpenPanel();
 
-	EXPECT_EQ(PatchRows(), (TArray<FString>{
+	EXPECT_EQ(PatchRows(), (TArray<FShownText>{
 		TEXT("1 First | Spot | Standard | 1.2"),
 		TEXT("2 Second | Spot | Standard | 2.1"),
 		FString::Printf(TEXT("3 %s | Spot | Standard | 7.300"), *NoLabel->GetName()),
@@ -88,7 +88,7 @@ TEST_F(FUEtoGMATest, DeletedActorsAndPatchesShowPlaceholdersAfterTheRowsAreRebui
 	UE::StandIn::SetActiveModeIndexUnchecked(PatchOf(NoMode), -1);
 
 	OpenPanel();
-	EXPECT_EQ(PatchRows(), (TArray<FString>{
+	EXPECT_EQ(PatchRows(), (TArray<FShownText>{
 		TEXT("1 Gone | Spot | Standard | 1.1"),
 		TEXT("2 Orphan | Spot | Standard | 1.11"),
 		TEXT("3 Bad Mode | Spot | Invalid Mode | 1.21"),
@@ -100,7 +100,7 @@ TEST_F(FUEtoGMATest, DeletedActorsAndPatchesShowPlaceholdersAfterTheRowsAreRebui
 	// Fixed texts are read when a row is built; a tick of a check box rebuilds every row.
 	ASSERT_TRUE(StandIn::ClickListCellCheckBox(PatchView(), 3, FPatchCols::ColumnID_IsSelected));
 
-	EXPECT_EQ(PatchRows(), (TArray<FString>{
+	EXPECT_EQ(PatchRows(), (TArray<FShownText>{
 		TEXT("1 Invalid Actor | Spot | Standard | 1.1"),
 		TEXT("2 Orphan | None | None | 0.0"),
 		TEXT("3 Bad Mode | Spot | Invalid Mode | 1.21"),
@@ -118,7 +118,7 @@ TEST_F(FUEtoGMATest, DeletedActorsAndPatchesShowPlaceholdersAfterTheRowsAreRebui
 
 	// The next refresh forgets what is gone.
 	ASSERT_TRUE(Panel->OnRefreshClicked().IsEventHandled());
-	EXPECT_EQ(ActorColumn(), (TArray<FString>{TEXT("Bad Mode"), TEXT("No Mode")}));
+	EXPECT_EQ(ActorColumn(), (TArray<FShownText>{TEXT("Bad Mode"), TEXT("No Mode")}));
 }
 
 TEST_F(FUEtoGMATest, UncheckedRowsAreGreyedOutExceptTheirCheckBox)
@@ -140,11 +140,11 @@ TEST_F(FUEtoGMATest, UncheckedRowsAreGreyedOutExceptTheirCheckBox)
 	EXPECT_TRUE(StandIn::IsListCellEnabled(PatchView(), 0, FPatchCols::ColumnID_IsSelected));
 	// The actor combo box of the unchecked row cannot be used.
 	EXPECT_FALSE(StandIn::PickListCellComboOption(PatchView(), 0, FPatchCols::ColumnID_ActorName, TEXT("B")));
-	EXPECT_EQ(FixtureIDs(), (TArray<FString>{TEXT("-"), TEXT("1")}));
+	EXPECT_EQ(FixtureIDs(), (TArray<FShownText>{TEXT("-"), TEXT("1")}));
 
 	ASSERT_TRUE(StandIn::ClickListCellCheckBox(PatchView(), 0, FPatchCols::ColumnID_IsSelected));
 	EXPECT_TRUE(StandIn::IsListCellEnabled(PatchView(), 0, FPatchCols::ColumnID_ActorName));
-	EXPECT_EQ(FixtureIDs(), (TArray<FString>{TEXT("1"), TEXT("2")}));
+	EXPECT_EQ(FixtureIDs(), (TArray<FShownText>{TEXT("1"), TEXT("2")}));
 }
 
 TEST_F(FUEtoGMATest, RowsMakeNoCellForAnUnknownColumn)

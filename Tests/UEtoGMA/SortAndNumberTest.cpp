@@ -35,39 +35,39 @@ TEST_F(FNumberingTest, CheckedRowsAreNumberedFromTheStartFIDInListOrder)
 		AddFixture(FString::Printf(TEXT("Spot %d"), Index + 1), Spot, 1, 1 + 20 * Index);
 	}
 	OpenPanel();
-	EXPECT_EQ(FixtureIDs(), (TArray<FString>{TEXT("1"), TEXT("2"), TEXT("3"), TEXT("4")}));
+	EXPECT_EQ(FixtureIDs(), (TArray<FShownText>{TEXT("1"), TEXT("2"), TEXT("3"), TEXT("4")}));
 	EXPECT_EQ(StartFIDBox()->GetValue(), 1);
 
 	ASSERT_TRUE(TypeStartFID(TEXT("101")));
-	EXPECT_EQ(FixtureIDs(), (TArray<FString>{TEXT("101"), TEXT("102"), TEXT("103"), TEXT("104")}));
+	EXPECT_EQ(FixtureIDs(), (TArray<FShownText>{TEXT("101"), TEXT("102"), TEXT("103"), TEXT("104")}));
 
 	ASSERT_TRUE(StandIn::ClickListCellCheckBox(PatchView(), 1, FPatchCols::ColumnID_IsSelected));
-	EXPECT_EQ(FixtureIDs(), (TArray<FString>{TEXT("101"), TEXT("-"), TEXT("102"), TEXT("103")}));
+	EXPECT_EQ(FixtureIDs(), (TArray<FShownText>{TEXT("101"), TEXT("-"), TEXT("102"), TEXT("103")}));
 
 	// Zero is the lowest start; typing below it stops at 0.
 	ASSERT_TRUE(TypeStartFID(TEXT("0")));
-	EXPECT_EQ(FixtureIDs(), (TArray<FString>{TEXT("0"), TEXT("-"), TEXT("1"), TEXT("2")}));
+	EXPECT_EQ(FixtureIDs(), (TArray<FShownText>{TEXT("0"), TEXT("-"), TEXT("1"), TEXT("2")}));
 	ASSERT_TRUE(TypeStartFID(TEXT("-5")));
 	EXPECT_EQ(Panel->StartFID, 0);
-	EXPECT_EQ(FixtureIDs(), (TArray<FString>{TEXT("0"), TEXT("-"), TEXT("1"), TEXT("2")}));
+	EXPECT_EQ(FixtureIDs(), (TArray<FShownText>{TEXT("0"), TEXT("-"), TEXT("1"), TEXT("2")}));
 
 	// No upper bound; the FID column groups digits as the culture does.
 	ASSERT_TRUE(TypeStartFID(TEXT("999")));
-	EXPECT_EQ(FixtureIDs(), (TArray<FString>{TEXT("999"), TEXT("-"), TEXT("1,000"), TEXT("1,001")}));
+	EXPECT_EQ(FixtureIDs(), (TArray<FShownText>{TEXT("999"), TEXT("-"), TEXT("1,000"), TEXT("1,001")}));
 
 	// The header box: some ticked shows undetermined; ticking it ticks all; any other state unticks all.
 	EXPECT_EQ(StandIn::GetListHeaderCheckState(PatchView(), FPatchCols::ColumnID_IsSelected), ECheckBoxState::Undetermined);
 	ASSERT_TRUE(StandIn::ClickListHeaderCheckBox(PatchView(), FPatchCols::ColumnID_IsSelected));
 	EXPECT_EQ(StandIn::GetListHeaderCheckState(PatchView(), FPatchCols::ColumnID_IsSelected), ECheckBoxState::Checked);
-	EXPECT_EQ(FixtureIDs(), (TArray<FString>{TEXT("999"), TEXT("1,000"), TEXT("1,001"), TEXT("1,002")}));
+	EXPECT_EQ(FixtureIDs(), (TArray<FShownText>{TEXT("999"), TEXT("1,000"), TEXT("1,001"), TEXT("1,002")}));
 	ASSERT_TRUE(StandIn::ClickListHeaderCheckBox(PatchView(), FPatchCols::ColumnID_IsSelected));
 	EXPECT_EQ(StandIn::GetListHeaderCheckState(PatchView(), FPatchCols::ColumnID_IsSelected), ECheckBoxState::Unchecked);
-	EXPECT_EQ(FixtureIDs(), (TArray<FString>{TEXT("-"), TEXT("-"), TEXT("-"), TEXT("-")}));
+	EXPECT_EQ(FixtureIDs(), (TArray<FShownText>{TEXT("-"), TEXT("-"), TEXT("-"), TEXT("-")}));
 	EXPECT_FALSE(IsModeRowChecked(0));
 
 	// A refresh ticks every row again and keeps the Start FID.
 	ASSERT_TRUE(StandIn::ClickButtonWithText(Panel.ToSharedRef(), TEXT("Refresh")));
-	EXPECT_EQ(FixtureIDs(), (TArray<FString>{TEXT("999"), TEXT("1,000"), TEXT("1,001"), TEXT("1,002")}));
+	EXPECT_EQ(FixtureIDs(), (TArray<FShownText>{TEXT("999"), TEXT("1,000"), TEXT("1,001"), TEXT("1,002")}));
 	EXPECT_TRUE(IsModeRowChecked(0));
 }
 
@@ -81,7 +81,7 @@ TEST_F(FNumberingTest, PatchSortComparesUniverseAndChannelAsNumbers)
 	OpenPanel();
 
 	// The panel opens sorted by Patch, ascending, and only that header shows an arrow.
-	EXPECT_EQ(ActorColumn(), (TArray<FString>{TEXT("A"), TEXT("B"), TEXT("C"), TEXT("D")}));
+	EXPECT_EQ(ActorColumn(), (TArray<FShownText>{TEXT("A"), TEXT("B"), TEXT("C"), TEXT("D")}));
 	EXPECT_EQ(StandIn::GetListColumnSortMode(PatchView(), FPatchCols::ColumnID_Patch), EColumnSortMode::Ascending);
 	for (const FName Column : {FPatchCols::ColumnID_ActorName, FPatchCols::ColumnID_FixtureType, FPatchCols::ColumnID_Mode,
 		FPatchCols::ColumnID_FixtureID, FPatchCols::ColumnID_IsSelected, FPatchCols::ColumnID_Status})
@@ -91,7 +91,7 @@ TEST_F(FNumberingTest, PatchSortComparesUniverseAndChannelAsNumbers)
 
 	ASSERT_TRUE(StandIn::ClickListColumnHeader(PatchView(), FPatchCols::ColumnID_Patch));
 	EXPECT_EQ(StandIn::GetListColumnSortMode(PatchView(), FPatchCols::ColumnID_Patch), EColumnSortMode::Descending);
-	EXPECT_EQ(PatchRows(), (TArray<FString>{
+	EXPECT_EQ(PatchRows(), (TArray<FShownText>{
 		TEXT("1 D | Spot | Standard | 10.1"),
 		TEXT("2 C | Spot | Standard | 2.5"),
 		TEXT("3 B | Spot | Standard | 1.20"),
@@ -102,7 +102,7 @@ TEST_F(FNumberingTest, PatchSortComparesUniverseAndChannelAsNumbers)
 	for (const FName Column : {FPatchCols::ColumnID_FixtureID, FPatchCols::ColumnID_IsSelected, FPatchCols::ColumnID_Status})
 	{
 		StandIn::ClickListColumnHeader(PatchView(), Column);
-		EXPECT_EQ(ActorColumn(), (TArray<FString>{TEXT("D"), TEXT("C"), TEXT("B"), TEXT("A")})) << *Column.ToString();
+		EXPECT_EQ(ActorColumn(), (TArray<FShownText>{TEXT("D"), TEXT("C"), TEXT("B"), TEXT("A")})) << *Column.ToString();
 		EXPECT_EQ(StandIn::GetListColumnSortMode(PatchView(), FPatchCols::ColumnID_Patch), EColumnSortMode::Descending);
 	}
 
@@ -110,8 +110,8 @@ TEST_F(FNumberingTest, PatchSortComparesUniverseAndChannelAsNumbers)
 	ASSERT_TRUE(StandIn::ClickListCellCheckBox(PatchView(), 0, FPatchCols::ColumnID_IsSelected));
 	Panel->Items[0]->bIsSelected = true;
 	Panel->OnSortModeChanged(EColumnSortPriority::Primary, NAME_None, EColumnSortMode::Ascending);
-	EXPECT_EQ(ActorColumn(), (TArray<FString>{TEXT("D"), TEXT("C"), TEXT("B"), TEXT("A")}));
-	EXPECT_EQ(FixtureIDs(), (TArray<FString>{TEXT("1"), TEXT("2"), TEXT("3"), TEXT("4")}));
+	EXPECT_EQ(ActorColumn(), (TArray<FShownText>{TEXT("D"), TEXT("C"), TEXT("B"), TEXT("A")}));
+	EXPECT_EQ(FixtureIDs(), (TArray<FShownText>{TEXT("1"), TEXT("2"), TEXT("3"), TEXT("4")}));
 }
 
 TEST_F(FNumberingTest, TextColumnsSortWithoutRegardToCaseAndKeepTiesInPlace)
@@ -126,33 +126,33 @@ TEST_F(FNumberingTest, TextColumnsSortWithoutRegardToCaseAndKeepTiesInPlace)
 	OpenPanel();
 
 	ASSERT_TRUE(StandIn::ClickListColumnHeader(PatchView(), FPatchCols::ColumnID_ActorName));
-	EXPECT_EQ(ActorColumn(), (TArray<FString>{TEXT("alpha"), TEXT("Beta"), TEXT("delta"), TEXT("Gamma"), TEXT("Zulu")}));
+	EXPECT_EQ(ActorColumn(), (TArray<FShownText>{TEXT("alpha"), TEXT("Beta"), TEXT("delta"), TEXT("Gamma"), TEXT("Zulu")}));
 	EXPECT_EQ(StandIn::GetListColumnSortMode(PatchView(), FPatchCols::ColumnID_ActorName), EColumnSortMode::Ascending);
 	EXPECT_EQ(StandIn::GetListColumnSortMode(PatchView(), FPatchCols::ColumnID_Patch), EColumnSortMode::None);
 
 	// Equal fixture types keep the order they had, so two sorts in a row give the same IDs.
 	ASSERT_TRUE(StandIn::ClickListColumnHeader(PatchView(), FPatchCols::ColumnID_FixtureType));
-	const TArray<FString> ByType{TEXT("1 alpha | spot | Wide | 1.2"), TEXT("2 delta | spot | Wide | 1.4"),
+	const TArray<FShownText> ByType{TEXT("1 alpha | spot | Wide | 1.2"), TEXT("2 delta | spot | Wide | 1.4"),
 		TEXT("3 Gamma | spot | narrow | 1.3"), TEXT("4 Beta | Wash | Basic | 1.1"), TEXT("5 Zulu | Wash | Basic | 1.5")};
 	EXPECT_EQ(PatchRows(), ByType);
 	Panel->OnSortModeChanged(EColumnSortPriority::Primary, FPatchCols::ColumnID_FixtureType, EColumnSortMode::Ascending);
 	EXPECT_EQ(PatchRows(), ByType);
 
 	ASSERT_TRUE(StandIn::ClickListColumnHeader(PatchView(), FPatchCols::ColumnID_FixtureType));
-	EXPECT_EQ(ActorColumn(), (TArray<FString>{TEXT("Beta"), TEXT("Zulu"), TEXT("alpha"), TEXT("delta"), TEXT("Gamma")}));
+	EXPECT_EQ(ActorColumn(), (TArray<FShownText>{TEXT("Beta"), TEXT("Zulu"), TEXT("alpha"), TEXT("delta"), TEXT("Gamma")}));
 
 	ASSERT_TRUE(StandIn::ClickListColumnHeader(PatchView(), FPatchCols::ColumnID_Mode));
-	EXPECT_EQ(ActorColumn(), (TArray<FString>{TEXT("Beta"), TEXT("Zulu"), TEXT("Gamma"), TEXT("alpha"), TEXT("delta")}));
+	EXPECT_EQ(ActorColumn(), (TArray<FShownText>{TEXT("Beta"), TEXT("Zulu"), TEXT("Gamma"), TEXT("alpha"), TEXT("delta")}));
 
 	// "Invalid Actor" sorts among the names like any other text.
 	Session->DestroyActor(Gone);
 	ASSERT_TRUE(StandIn::ClickListColumnHeader(PatchView(), FPatchCols::ColumnID_ActorName));
-	EXPECT_EQ(ActorColumn(), (TArray<FString>{TEXT("alpha"), TEXT("Beta"), TEXT("delta"), TEXT("Gamma"), TEXT("Invalid Actor")}));
+	EXPECT_EQ(ActorColumn(), (TArray<FShownText>{TEXT("alpha"), TEXT("Beta"), TEXT("delta"), TEXT("Gamma"), TEXT("Invalid Actor")}));
 
 	// A refresh keeps the sort: the deleted actor is gone, the rest stay sorted by name.
 	ASSERT_TRUE(StandIn::ClickButtonWithText(Panel.ToSharedRef(), TEXT("Refresh")));
-	EXPECT_EQ(ActorColumn(), (TArray<FString>{TEXT("alpha"), TEXT("Beta"), TEXT("delta"), TEXT("Gamma")}));
-	EXPECT_EQ(FixtureIDs(), (TArray<FString>{TEXT("1"), TEXT("2"), TEXT("3"), TEXT("4")}));
+	EXPECT_EQ(ActorColumn(), (TArray<FShownText>{TEXT("alpha"), TEXT("Beta"), TEXT("delta"), TEXT("Gamma")}));
+	EXPECT_EQ(FixtureIDs(), (TArray<FShownText>{TEXT("1"), TEXT("2"), TEXT("3"), TEXT("4")}));
 }
 
 TEST_F(FNumberingTest, SortingAgainKeepsEqualRowsAndTheirIDsInPlace)
@@ -168,7 +168,7 @@ TEST_F(FNumberingTest, SortingAgainKeepsEqualRowsAndTheirIDsInPlace)
 	StandIn::SetListViewportRows(PatchView(), 100);
 
 	ASSERT_TRUE(StandIn::ClickListColumnHeader(PatchView(), FPatchCols::ColumnID_FixtureType));
-	TArray<FString> Expected;
+	TArray<FShownText> Expected;
 	for (int32 Index = 0; Index < 60; ++Index)
 	{
 		if (Index % 3 != 0)
@@ -181,7 +181,7 @@ TEST_F(FNumberingTest, SortingAgainKeepsEqualRowsAndTheirIDsInPlace)
 		Expected.Add(FString::Printf(TEXT("Fixture %02d"), Index));
 	}
 	EXPECT_EQ(ActorColumn(), Expected);
-	const TArray<FString> IDs = FixtureIDs();
+	const TArray<FShownText> IDs = FixtureIDs();
 
 	// Mode and type tie for every row: the order, and with it every ID, stays.
 	ASSERT_TRUE(StandIn::ClickListColumnHeader(PatchView(), FPatchCols::ColumnID_Mode));

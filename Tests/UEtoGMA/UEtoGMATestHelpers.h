@@ -19,6 +19,9 @@
 #include "UEtoGMA/SFixturePatchList.h"
 #include "Widgets/DeclarativeSyntaxSupport.h"
 
+#include "ListAt.h"
+#include "ShownText.h"
+
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -80,20 +83,20 @@ namespace ZORTests
 			return *Panel->ModeList->ListView;
 		}
 
-		FString PatchCell(int32 Row, FName Column) const
+		FShownText PatchCell(int32 Row, FName Column) const
 		{
 			return StandIn::GetListCellText(PatchView(), Row, Column);
 		}
 
-		FString ModeCell(int32 Row, FName Column) const
+		FShownText ModeCell(int32 Row, FName Column) const
 		{
 			return StandIn::GetListCellText(ModeView(), Row, Column);
 		}
 
 		/** What the patch list shows, one "FID Actor | Type | Mode | Patch" line per row in view. */
-		TArray<FString> PatchRows() const
+		TArray<FShownText> PatchRows() const
 		{
-			TArray<FString> Lines;
+			TArray<FShownText> Lines;
 			const int32 NumRows = StandIn::GetNumListRows(PatchView());
 			for (int32 Row = 0; Row < NumRows; ++Row)
 			{
@@ -105,9 +108,9 @@ namespace ZORTests
 		}
 
 		/** The FID column, top to bottom. */
-		TArray<FString> FixtureIDs() const
+		TArray<FShownText> FixtureIDs() const
 		{
-			TArray<FString> IDs;
+			TArray<FShownText> IDs;
 			const int32 NumRows = StandIn::GetNumListRows(PatchView());
 			for (int32 Row = 0; Row < NumRows; ++Row)
 			{
@@ -117,9 +120,9 @@ namespace ZORTests
 		}
 
 		/** The actor column, top to bottom. */
-		TArray<FString> ActorColumn() const
+		TArray<FShownText> ActorColumn() const
 		{
-			TArray<FString> Names;
+			TArray<FShownText> Names;
 			const int32 NumRows = StandIn::GetNumListRows(PatchView());
 			for (int32 Row = 0; Row < NumRows; ++Row)
 			{
@@ -140,9 +143,9 @@ namespace ZORTests
 		}
 
 		/** What the mode list shows, one "[x] Name #Num !" line per row ("!" for a conflict icon). */
-		TArray<FString> ModeRows() const
+		TArray<FShownText> ModeRows() const
 		{
-			TArray<FString> Lines;
+			TArray<FShownText> Lines;
 			const int32 NumRows = StandIn::GetNumListRows(ModeView());
 			for (int32 Row = 0; Row < NumRows; ++Row)
 			{
@@ -181,12 +184,12 @@ namespace ZORTests
 			return FString();
 		}
 
-		FString PatchStatusTooltip(int32 Row) const
+		FShownText PatchStatusTooltip(int32 Row) const
 		{
 			return FindTooltip(StandIn::GetListCell(PatchView(), Row, FPatchCols::ColumnID_Status));
 		}
 
-		FString ModeStatusTooltip(int32 Row) const
+		FShownText ModeStatusTooltip(int32 Row) const
 		{
 			return FindTooltip(StandIn::GetListCell(ModeView(), Row, FModeCols::ColumnID_Status));
 		}

@@ -20,7 +20,9 @@
 #include "UEtoGMA/SFixtureModeList.h"
 #include "UEtoGMA/SFixturePatchList.h"
 
+#include "ListAt.h"
 #include "MAXml.h"
+#include "ShownText.h"
 
 #include <string>
 #include <vector>
@@ -79,9 +81,9 @@ namespace ZorTest
 	/** A notification as the user sees it: its text, its icon and how long it stays. */
 	struct FShownNotification
 	{
-		FString Text;
+		FShownText Text;
 		/** "Icons.Success", "Icons.Warning", "none" or "other". */
-		FString Brush;
+		FShownText Brush;
 		float ExpireDuration = 0.0f;
 	};
 
@@ -150,7 +152,7 @@ namespace ZorTest
 	{
 		for (const TSharedPtr<FFixtureModeListItem>& Row : Panel.ModeList->Items)
 		{
-			if (Row.IsValid() && Row->GetDefaultFixtureTypeName().Equals(DefaultName, ESearchCase::IgnoreCase))
+			if (Row.IsValid() && Row->GetDefaultFixtureTypeName().Equals(DefaultName, ESearchCase::CaseSensitive))
 			{
 				return Row;
 			}
@@ -163,7 +165,7 @@ namespace ZorTest
 	{
 		for (const TSharedPtr<FFixturePatchListItem>& Item : Panel.Items)
 		{
-			if (Item.IsValid() && Item->GetActorName() == ActorName)
+			if (Item.IsValid() && Item->GetActorName().Equals(ActorName, ESearchCase::CaseSensitive))
 			{
 				return Item;
 			}

@@ -51,7 +51,7 @@ TEST(ExportToDisk, WritesTheMacroAndOneLayerFilePerCheckedModeRow)
 	// The dialog the user saw.
 	ASSERT_EQ(StandIn::GetFolderDialogCount(), 1);
 	const StandIn::FFolderDialogRecord Dialog = StandIn::GetLastFolderDialog();
-	EXPECT_EQ(Dialog.Title, TEXT("Choose a directory to save files."));
+	EXPECT_EQ(Shown(Dialog.Title), TEXT("Choose a directory to save files."));
 	EXPECT_EQ(Dialog.StartFolder, FPaths::ProjectDir());
 	EXPECT_EQ(Dialog.ParentWindowHandle, GetBestParentWindowHandleForDialogs());
 
@@ -214,7 +214,7 @@ TEST(ExportToDisk, NamesOutsideAsciiAreWrittenAsUtf8WithoutByteOrderMark)
 	ASSERT_FALSE(Layer.empty());
 	EXPECT_EQ(Layer.rfind("<?xml version=\"1.0\" encoding=\"utf-8\"?>", 0), 0u) << "no byte order mark, no UTF-16";
 	EXPECT_NE(Layer.find("name=\"Lyre \xC3\xA9t\xC3\xA9 \xE4\xB8\xAD Std\""), std::string::npos);
-	EXPECT_EQ(Layer, Utf8(Panel->BuildMAFiles()[1]));
+	EXPECT_EQ(Layer, Utf8(At(Panel->BuildMAFiles(), 1)));
 	const FMAXmlCheck Check = CheckMAXmlFile(LayerPath(Folder, 1));
 	EXPECT_TRUE(Check.bValid) << Check.Report();
 	const FMAXmlCheck MacroCheck = CheckMAXmlFile(MacroPath(Folder));
@@ -243,6 +243,6 @@ TEST(ExportToDisk, LayerFileNumbersPastNineHavePlainDigits)
 	EXPECT_FALSE(FPaths::FileExists(LayerPath(Folder, LayerCount + 1)));
 	const FMADocument Doc = FMADocument::FromFile(MacroPath(Folder));
 	// The import commands stand in reverse order right after ChangeDest "Layers.
-	EXPECT_EQ(Doc.MacroLines("DO2VOR import layers")[5], "Import \"DO2VOR-LAYER-1000\" At 1");
-	EXPECT_EQ(Doc.MacroLines("DO2VOR import layers")[5 + LayerCount - 1], "Import \"DO2VOR-LAYER-1\" At 1");
+	EXPECT_EQ(At(Doc.MacroLines("DO2VOR import layers"), 5), "Import \"DO2VOR-LAYER-1000\" At 1");
+	EXPECT_EQ(At(Doc.MacroLines("DO2VOR import layers"), 5 + LayerCount - 1), "Import \"DO2VOR-LAYER-1\" At 1");
 }

@@ -8,6 +8,8 @@
 #include "Widgets/Text/STextBlock.h"
 #include "ZORLightEditorStyle.h"
 
+#include "ShownText.h"
+
 #include <gtest/gtest.h>
 
 using namespace ZorTest;
@@ -16,15 +18,22 @@ namespace
 {
 	const TCHAR* const HelpTitle = TEXT("Help/Tutorial");
 
-	TArray<FString> ExpectedSteps()
+	/** The names a step puts in single quotes ('Export', 'DO2VOR.xml'), with runs of blanks made one. */
+	TArray<FString> QuotedNames(const FString& Step)
 	{
-		return {
-			TEXT("1.Edit No. : Your grandMA2 Fixture Type  (needs to be imported already)"),
-			TEXT("2.Your grandMA2 Fixture Type -> Module: Need to allocate and size."),
-			TEXT("3.Click the 'Export' button,Select target folder/drive,Export to folder : Select a folder or USB device(for example: 'Desktop')\n(If the 'gma2' folder structure does not already exist, exporting will automatically create it,and if it exists, it will overwrite the folder and files)"),
-			TEXT("4.Open your  grandMA2 ,Setup > Import Export > Import > Macros,Import all macros from 'DO2VOR.xml'file "),
-			TEXT("5.Start macro 'DO2VOR import layers','DO2VOR patch fixtures','DO2VOR  move fixtures','DO2VOR create groups' "),
-		};
+		TArray<FString> Parts;
+		Step.ParseIntoArray(Parts, TEXT("'"), false);
+		TArray<FString> Names;
+		for (int32 Index = 1; Index < Parts.Num(); Index += 2)
+		{
+			FString Name = Parts[Index];
+			while (Name.Contains(TEXT("  "), ESearchCase::CaseSensitive))
+			{
+				Name = Name.Replace(TEXT("  "), TEXT(" "), ESearchCase::CaseSensitive);
+			}
+			Names.Add(Name);
+		}
+		return Names;
 	}
 
 	TArray<TSharedRef<SWindow>> HelpWindows()
@@ -32,7 +41,7 @@ namespace
 		TArray<TSharedRef<SWindow>> Found;
 		for (const TSharedRef<SWindow>& Window : StandIn::GetAddedWindows())
 		{
-			if (Window->GetTitle().ToString() == HelpTitle)
+			if (Window->GetTitle().ToString().Equals(HelpTitle, ESearchCase::CaseSensitive))
 			{
 				Found.Add(Window);
 			}
@@ -61,7 +70,27 @@ TEST(HelpWindow, OpensAWindowWithThePictureAndTheFiveSteps)
 
 	const TSharedRef<SWidget> Content = ConstCastSharedRef<SWidget>(Window->GetContent());
 	ASSERT_EQ(StandIn::FindWidgets<SUEtoGMAHelpDialog>(Content).Num(), 1);
-	EXPECT_EQ(StandIn::GetTextBlockTexts(Content), ExpectedSteps());
+	// Five numbered steps, and what they name is what the user finds: the button, the file, the macros.
+	const TArray<FString> Steps = StandIn::GetTextBlockTexts(Content);
+	ASSERT_EQ(Steps.Num(), 5);
+	for (int32 Index = 0; Index < Steps.Num(); ++Index)
+	{
+		EXPECT_TRUE(Steps[Index].StartsWith(FString::Printf(TEXT("%d."), Index + 1), ESearchCase::CaseSensitive)) << TCHAR_TO_UTF8(*Steps[Index]);
+	}
+	const TArray<FString> Button = QuotedNames(Steps[2]);
+	ASSERT_GE(Button.Num(), 1);
+	EXPECT_EQ(Shown(Button[0]), TEXT("Export"));
+	const FString Folder = Stage.Folder(TEXT("Help"));
+	StandIn::AnswerNextFolderDialog(Folder);
+	ASSERT_TRUE(ClickButton(Panel, Button[0]));
+	EXPECT_EQ(Shown(QuotedNames(Steps[3])), TArray<FShownText>({TEXT("DO2VOR.xml")}));
+	EXPECT_TRUE(FPaths::FileExists(Folder + TEXT("/gma2/macros/") + At(QuotedNames(Steps[3]), 0)));
+	TArray<FString> Macros;
+	for (const std::string& Name : FMADocument::FromFile(MacroPath(Folder)).MacroNames())
+	{
+		Macros.Add(UTF8_TO_TCHAR(Name.c_str()));
+	}
+	EXPECT_EQ(Shown(QuotedNames(Steps[4])), Shown(Macros));
 	for (const TSharedRef<STextBlock>& Step : StandIn::FindWidgets<STextBlock>(Content))
 	{
 		EXPECT_TRUE(Step->GetAutoWrapText()) << "the steps wrap to the window's width";

@@ -7,7 +7,8 @@
 
 namespace
 {
-	const std::string SamplesDir = std::string(ZOR_PLUGIN_DIR) + "/../shared/reference/grandma2/samples/";
+	/** Files in the console's own export style: byte order mark, style sheet, Info, indentation, channels. */
+	const std::string SamplesDir = std::string(ZOR_TEST_DATA_DIR) + "/";
 
 	const std::string Head = "<?xml version=\"1.0\" encoding=\"utf-8\"?><MA xmlns:xsi=\"http://www.w3.org/2001/XMLSchema-instance\" "
 		"xmlns=\"http://schemas.malighting.de/grandma2/xml/MA\" xsi:schemaLocation=\"http://schemas.malighting.de/grandma2/xml/MA "
@@ -24,7 +25,7 @@ namespace
 
 TEST(MAXmlCheck, ConsoleExportsAreValid)
 {
-	for (const char* Sample : {"layer_Fix_v3.9.61.xml", "macro_DMX_Identify_v3.9.60.xml", "macro_showfile-downgrade_v3.3.4.xml"})
+	for (const char* Sample : {"ConsoleLayer.xml", "ConsoleMacro.xml"})
 	{
 		const ZorTest::FMAXmlCheck Check = ZorTest::CheckMAXmlFile(SamplesDir + Sample);
 		EXPECT_TRUE(Check.bValid) << Sample << "\n" << Check.Report();
@@ -45,19 +46,29 @@ TEST(MAXmlCheck, RejectsWhatABrokenExportWouldHold)
 	EXPECT_FALSE(Grouped.bValid) << "a grouped fixture_id is not an xs:int";
 
 	const ZorTest::FMAXmlCheck BrokenAddress = ZorTest::CheckMAXml(LayerWithFixture("Spot 1", "1", "0\">0"));
+	EXPECT_TRUE(BrokenAddress.bWellFormed) << "the schema, not the parser, must catch a text address";
 	EXPECT_FALSE(BrokenAddress.bValid);
+
+	const ZorTest::FMAXmlCheck Unsigned = ZorTest::CheckMAXml(LayerWithFixture("Spot 1", "2147483648", "0"));
+	EXPECT_FALSE(Unsigned.bValid) << "a fixture_id past int32 is not an xs:int";
+
+	// U+FFFE in UTF-8: no XML 1.0 character.
+	const ZorTest::FMAXmlCheck NonCharacter = ZorTest::CheckMAXml(LayerWithFixture("Spot \xEF\xBF\xBE 1", "1", "0"));
+	EXPECT_FALSE(NonCharacter.bWellFormed);
+
+	const ZorTest::FMAXmlCheck MacroAndLayer = ZorTest::CheckMAXml(Head + "<Macro index=\"0\" name=\"M\"/><Layer index=\"0\" name=\"L\"/></MA>");
+	EXPECT_TRUE(MacroAndLayer.bWellFormed);
+	EXPECT_FALSE(MacroAndLayer.bValid) << "one file holds macros or layers, never both";
 }
 
 TEST(MAXmlCheck, ReadsMacroLinesAndAttributes)
 {
-	const ZorTest::FMADocument Doc = ZorTest::FMADocument::FromFile(FString(UTF8_TO_TCHAR((SamplesDir + "macro_DMX_Identify_v3.9.60.xml").c_str())));
+	const ZorTest::FMADocument Doc = ZorTest::FMADocument::FromFile(FString(UTF8_TO_TCHAR((SamplesDir + "ConsoleMacro.xml").c_str())));
 	ASSERT_TRUE(Doc.IsParsed());
-	EXPECT_EQ(Doc.MacroNames(), std::vector<std::string>({"Uni Identify"}));
-	const std::vector<std::string> Lines = Doc.MacroLines("Uni Identify");
-	ASSERT_GE(Lines.size(), 2u);
-	EXPECT_EQ(Lines[0], "SetVar $IndexChannel=512");
-	EXPECT_EQ(Lines[1], "Dmx 1.$IndexChannel At 0.392157");
-	EXPECT_EQ(Doc.MacroLineIndices("Uni Identify")[1], "1");
+	EXPECT_EQ(Doc.MacroNames(), std::vector<std::string>({"Park Truss", "Unpark Truss"}));
+	// A line without text is skipped by the text list, not by the index list.
+	EXPECT_EQ(Doc.MacroLines("Park Truss"), std::vector<std::string>({"SetVar $Truss=1", "Group \"Truss\" At 0", "Park Fixture 101 Thru 112"}));
+	EXPECT_EQ(Doc.MacroLineIndices("Park Truss"), std::vector<std::string>({"0", "1", "2", "3"}));
 
 	const ZorTest::FMADocument Layer(LayerWithFixture("Lyre &amp; Co 1", "12", "0"));
 	EXPECT_EQ(Layer.String("//ma:Fixture/@name"), "Lyre & Co 1");

@@ -1,9 +1,13 @@
 // The headless editor: an editor session as the engine would start it, the plug-in's modules loaded and
-// started, a level opened, the user's journeys run, and everything shut down. It says what it did.
+// started, a level opened, the user's steps run in the order given on the command line, and everything
+// shut down. It says what it did; errors go to standard error, and the exit code says how it went.
+
+#include "HostOptions.h"
 
 #include "CoreMinimal.h"
 #include "EngineUtils.h"
 #include "Engine/World.h"
+#include "Framework/Docking/TabManager.h"
 #include "Game/DMXComponent.h"
 #include "GameFramework/Actor.h"
 #include "Library/DMXEntityFixturePatch.h"
@@ -12,27 +16,32 @@
 #include "Misc/FileHelper.h"
 #include "Misc/Paths.h"
 #include "PrismWheelDetailsJourneys.h"
-#include "StandInTesting/DialogDriver.h"
+#include "PrismWheelJourneys.h"
+#include "StandIn/NotificationHooks.h"
 #include "StandIn/SlateFrameworkHooks.h"
+#include "StandInTesting/DialogDriver.h"
 #include "StandInTesting/EditorSession.h"
-#include "Framework/Docking/TabManager.h"
 #include "StandInTesting/LevelFile.h"
 #include "StandInTesting/ListDriver.h"
 #include "StandInTesting/MenuDriver.h"
 #include "StandInTesting/SlateDriver.h"
+#include "Styling/AppStyle.h"
 #include "Widgets/Docking/SDockTab.h"
+#include "Widgets/Input/SSpinBox.h"
 #include "Widgets/SWidget.h"
 #include "Widgets/Views/STableViewBase.h"
 #include "ZORFixtureActorBase.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <map>
 #include <string>
 #include <vector>
 
-namespace
+namespace EditorHost
 {
 	void Say(const FString& Line)
 	{
@@ -40,197 +49,85 @@ namespace
 		std::fputc('\n', stdout);
 	}
 
-	/** What the user does in the "ZORLight" drop-down, in the order given on the command line. */
-	struct FMenuStep
+	void SayError(const FString& Line)
 	{
-		enum class EKind : uint8
-		{
-			Show,
-			Set,
-			Toggle,
-			Quality,
-		};
-		EKind Kind = EKind::Show;
-		FString Label;
-		FString Value;
-	};
-
-	/** What the user does in the "UE to GMA Tool", in the order given on the command line. */
-	struct FToolStep
-	{
-		enum class EKind : uint8
-		{
-			Show,
-			StartFID,
-			MATypeNumber,
-			UncheckMode,
-			Sort,
-		};
-		EKind Kind = EKind::Show;
-		FString Name;
-		FString Value;
-	};
-
-	struct FHostOptions
-	{
-		FString ProjectDir = UTF8_TO_TCHAR(ZOR_DEFAULT_PROJECT);
-		FString LevelFile;
-		TArray<FMenuStep> MenuSteps;
-		TArray<FToolStep> ToolSteps;
-		/** --export: the folder the export dialog is answered with; empty: Export is never clicked. */
-		FString ExportDir;
-		ZORHost::FPrismWheelDetailsOptions PrismWheelDetails;
-	};
-
-	void PrintUsage()
-	{
-		Say(TEXT("Usage: EditorHost [--project DIR] [--level FILE] [--show-menu] [--set \"Label=Value\"] [--toggle \"Label\"] [--quality Low|Medium|High|Ultra]"));
-		Say(TEXT("  --project DIR       the project folder (its Config/ZORLightSettings.ini is read and written)"));
-		Say(TEXT("  --level FILE        a level file (JSON); without it the built-in demo stage is opened"));
-		Say(TEXT("  --show-menu         opens the \"ZORLight\" toolbar drop-down and shows its rows"));
-		Say(TEXT("  --set \"Label=Value\" types Value into the spin box of that row and commits it"));
-		Say(TEXT("  --toggle \"Label\"    clicks that entry of the drop-down"));
-		Say(TEXT("  --quality LEVEL     picks that segment of the quality selector"));
-		Say(TEXT("  The menu options run in the order given, each on a freshly opened drop-down."));
-		Say(TEXT("  --show-tool         opens the \"UE to GMA Tool\" and shows its mode rows and patch rows"));
-		Say(TEXT("  --start-fid N       types N into the tool's \"Start FID\" box"));
-		Say(TEXT("  --ma-type \"NAME=NUMBER\" types NUMBER into the Num box of the mode row named NAME"));
-		Say(TEXT("  --uncheck-mode NAME unticks the mode row named NAME"));
-		Say(TEXT("  --sort COLUMN[:desc] clicks the patch list's header (ActorName, FixtureType, Mode, Patch) until it sorts that way"));
-		Say(TEXT("  The tool options run in the order given, after the menu options, in one tool tab."));
-		Say(TEXT("  --export DIR        after the tool options, clicks the tool's \"Export\" and answers the folder dialog with DIR"));
-		ZORHost::PrintPrismWheelDetailsUsage();
+		// Standard output first, so that both streams read in order on one terminal.
+		std::fflush(stdout);
+		std::fputs(TCHAR_TO_UTF8(*Line), stderr);
+		std::fputc('\n', stderr);
+		std::fflush(stderr);
 	}
 
-	// Returns false (and says why) when the command line cannot be used.
-	bool ParseCommandLine(int Argc, char** Argv, FHostOptions& Options)
+	void FHostRun::TellNotifications(bool bWarningsFail)
 	{
-		for (int Index = 1; Index < Argc; ++Index)
+		const TArray<UE::StandIn::FRecordedNotification>& Shown = StandIn::GetShownNotifications();
+		const FSlateBrush* Warning = FAppStyle::Get().GetBrush(TEXT("Icons.Warning"));
+		for (int32 Index = NumNotificationsTold; Index < Shown.Num(); ++Index)
 		{
-			const ZORHost::EParseResult PrismWheelOption = ZORHost::ParsePrismWheelDetailsOption(Argc, Argv, Index, Options.PrismWheelDetails);
-			if (PrismWheelOption == ZORHost::EParseResult::Error)
+			const FString Line = TEXT("The editor notifies: ") + Shown[Index].GetText().ToString();
+			if (bWarningsFail && Shown[Index].Info.Image == Warning)
 			{
-				return false;
-			}
-			if (PrismWheelOption == ZORHost::EParseResult::Parsed)
-			{
-				continue;
-			}
-			const std::string Arg = Argv[Index];
-			const bool bHasValue = Index + 1 < Argc;
-			if ((Arg == "--project" || Arg == "--level" || Arg == "--set" || Arg == "--toggle" || Arg == "--quality") && !bHasValue)
-			{
-				Say(FString::Printf(TEXT("EditorHost: %s needs a value"), UTF8_TO_TCHAR(Arg.c_str())));
-				return false;
-			}
-			if (Arg == "--project")
-			{
-				Options.ProjectDir = UTF8_TO_TCHAR(Argv[++Index]);
-			}
-			else if (Arg == "--level")
-			{
-				Options.LevelFile = UTF8_TO_TCHAR(Argv[++Index]);
-			}
-			else if (Arg == "--show-menu")
-			{
-				Options.MenuSteps.Add(FMenuStep{FMenuStep::EKind::Show, FString(), FString()});
-			}
-			else if (Arg == "--set")
-			{
-				const FString Assignment = UTF8_TO_TCHAR(Argv[++Index]);
-				FString Label;
-				FString Value;
-				// The label may hold '=' only before the last one; values never do.
-				if (!Assignment.Split(TEXT("="), &Label, &Value, ESearchCase::CaseSensitive, ESearchDir::FromEnd) || Label.IsEmpty())
-				{
-					Say(FString::Printf(TEXT("EditorHost: --set needs \"Label=Value\", got '%s'"), *Assignment));
-					return false;
-				}
-				Options.MenuSteps.Add(FMenuStep{FMenuStep::EKind::Set, Label, Value});
-			}
-			else if (Arg == "--toggle")
-			{
-				Options.MenuSteps.Add(FMenuStep{FMenuStep::EKind::Toggle, FString(UTF8_TO_TCHAR(Argv[++Index])), FString()});
-			}
-			else if (Arg == "--quality")
-			{
-				const FString Level = UTF8_TO_TCHAR(Argv[++Index]);
-				if (Level != TEXT("Low") && Level != TEXT("Medium") && Level != TEXT("High") && Level != TEXT("Ultra"))
-				{
-					Say(FString::Printf(TEXT("EditorHost: --quality takes Low, Medium, High or Ultra, got '%s'"), *Level));
-					return false;
-				}
-				Options.MenuSteps.Add(FMenuStep{FMenuStep::EKind::Quality, FString(), Level});
-			}
-			else if (Arg == "--show-tool")
-			{
-				Options.ToolSteps.Add(FToolStep{FToolStep::EKind::Show, FString(), FString()});
-			}
-			else if (Arg == "--start-fid" || Arg == "--ma-type" || Arg == "--uncheck-mode" || Arg == "--sort")
-			{
-				if (!bHasValue)
-				{
-					Say(FString::Printf(TEXT("EditorHost: %s needs a value"), UTF8_TO_TCHAR(Arg.c_str())));
-					return false;
-				}
-				const FString Value = UTF8_TO_TCHAR(Argv[++Index]);
-				if (Arg == "--start-fid")
-				{
-					if (!Value.IsNumeric())
-					{
-						Say(FString::Printf(TEXT("EditorHost: --start-fid needs a number, got '%s'"), *Value));
-						return false;
-					}
-					Options.ToolSteps.Add(FToolStep{FToolStep::EKind::StartFID, FString(), Value});
-				}
-				else if (Arg == "--ma-type")
-				{
-					FString Name;
-					FString Number;
-					if (!Value.Split(TEXT("="), &Name, &Number, ESearchCase::CaseSensitive, ESearchDir::FromEnd) || Name.IsEmpty() || !Number.IsNumeric())
-					{
-						Say(FString::Printf(TEXT("EditorHost: --ma-type needs \"NAME=NUMBER\", got '%s'"), *Value));
-						return false;
-					}
-					Options.ToolSteps.Add(FToolStep{FToolStep::EKind::MATypeNumber, Name, Number});
-				}
-				else if (Arg == "--uncheck-mode")
-				{
-					Options.ToolSteps.Add(FToolStep{FToolStep::EKind::UncheckMode, Value, FString()});
-				}
-				else
-				{
-					FString Column = Value;
-					FString Direction = TEXT("asc");
-					Value.Split(TEXT(":"), &Column, &Direction);
-					if (Direction != TEXT("asc") && Direction != TEXT("desc"))
-					{
-						Say(FString::Printf(TEXT("EditorHost: --sort takes COLUMN or COLUMN:desc, got '%s'"), *Value));
-						return false;
-					}
-					Options.ToolSteps.Add(FToolStep{FToolStep::EKind::Sort, Column, Direction});
-				}
-			}
-			else if (Arg == "--export")
-			{
-				if (!bHasValue)
-				{
-					Say(TEXT("EditorHost: --export needs a folder"));
-					return false;
-				}
-				Options.ExportDir = UTF8_TO_TCHAR(Argv[++Index]);
-			}
-			else if (Arg == "--help" || Arg == "-h")
-			{
-				PrintUsage();
-				return false;
+				Fail(Line);
 			}
 			else
 			{
-				Say(FString::Printf(TEXT("EditorHost: unknown argument '%s'"), UTF8_TO_TCHAR(Arg.c_str())));
-				PrintUsage();
-				return false;
+				Say(Line);
 			}
+		}
+		NumNotificationsTold = Shown.Num();
+	}
+}
+
+namespace
+{
+	using namespace EditorHost;
+
+	/** A number as a spin box reads typed text: the whole text, nothing else; unset when it is none. */
+	TOptional<double> ParseTypedNumber(const FString& Text)
+	{
+		const FString Trimmed = Text.TrimStartAndEnd();
+		if (Trimmed.IsEmpty())
+		{
+			return TOptional<double>();
+		}
+		const std::string Utf8(TCHAR_TO_UTF8(*Trimmed));
+		char* End = nullptr;
+		const double Value = std::strtod(Utf8.c_str(), &End);
+		if (End == Utf8.c_str() || *End != '\0' || !std::isfinite(Value))
+		{
+			return TOptional<double>();
+		}
+		return Value;
+	}
+
+	/**
+	 * What a spin box did with typed text, in the user's words: committed it, clamped or rounded it, or
+	 * refused it (false: the value stays as it was).
+	 */
+	template <typename NumericType>
+	bool DescribeTypedValue(const TSharedRef<SWidget>& Widget, const FString& Typed, const FString& BoxName, FString& OutSaid)
+	{
+		const SSpinBox<NumericType>& SpinBox = static_cast<const SSpinBox<NumericType>&>(*Widget);
+		const FString Shown = SpinBox.ValueToString(static_cast<double>(SpinBox.GetValue()));
+		const TOptional<double> Number = ParseTypedNumber(Typed);
+		if (!Number.IsSet())
+		{
+			OutSaid = FString::Printf(TEXT("EditorHost: %s refused the text '%s' (not a number); it still holds %s."), *BoxName, *Typed, *Shown);
+			return false;
+		}
+		const double Held = static_cast<double>(SpinBox.GetValue());
+		const double Typed64 = Number.GetValue();
+		if (FMath::Abs(Held - Typed64) <= 1e-6 * FMath::Max(1.0, FMath::Abs(Typed64)))
+		{
+			OutSaid = FString::Printf(TEXT("Typed %s into %s and committed it."), *Typed, *BoxName);
+		}
+		else if (Typed64 < static_cast<double>(SpinBox.GetMinValue()) || Typed64 > static_cast<double>(SpinBox.GetMaxValue()))
+		{
+			OutSaid = FString::Printf(TEXT("Typed %s into %s; the box clamped it to %s and committed that."), *Typed, *BoxName, *Shown);
+		}
+		else
+		{
+			OutSaid = FString::Printf(TEXT("Typed %s into %s; the box rounded it to %s and committed that."), *Typed, *BoxName, *Shown);
 		}
 		return true;
 	}
@@ -283,7 +180,7 @@ namespace
 		FString Text;
 		if (!FFileHelper::LoadFileToString(Text, *ConfigPath))
 		{
-			Say(TEXT("  (the settings file is missing)"));
+			Say(TEXT("  (the settings file cannot be read)"));
 			return;
 		}
 		TArray<FString> Lines;
@@ -348,7 +245,7 @@ namespace
 	{
 		for (const StandIn::FMenuRow& Row : Rows)
 		{
-			if (Row.Kind != StandIn::EMenuRowKind::Heading && Row.Label == Label)
+			if (Row.Kind != StandIn::EMenuRowKind::Heading && Row.Label.Equals(Label, ESearchCase::CaseSensitive))
 			{
 				return &Row;
 			}
@@ -365,57 +262,63 @@ namespace
 		}
 	}
 
-	/** Runs one step on a freshly opened drop-down; false (after saying why) when it cannot be done. */
-	bool RunMenuStep(const FMenuStep& Step, UWorld* World)
+	enum class EMenuEdit : uint8
 	{
+		Set,
+		Toggle,
+		Quality,
+	};
+
+	/** One edit on a freshly opened drop-down; false (after saying why) when it cannot be done. */
+	bool RunMenuEdit(FHostRun& Run, EMenuEdit Kind, const FString& Label, const FString& Value)
+	{
+		UWorld* World = Run.Session.GetEditorWorld();
 		const TSharedPtr<SWidget> OpenedMenu = OpenSettingsMenu();
 		if (!OpenedMenu.IsValid())
 		{
-			Say(TEXT("EditorHost: the toolbar has no \"ZORLight\" drop-down"));
+			Run.Fail(TEXT("EditorHost: the toolbar has no \"ZORLight\" drop-down"));
 			return false;
 		}
 		const TSharedRef<SWidget> Menu = OpenedMenu.ToSharedRef();
-		if (Step.Kind == FMenuStep::EKind::Show)
-		{
-			ShowMenu(Menu);
-			return true;
-		}
-
 		const TArray<StandIn::FMenuRow> Rows = StandIn::ListMenuRows(Menu);
 		const int32 RefreshesBefore = CountFixtureRefreshes(World);
 		FString Done;
-		if (Step.Kind == FMenuStep::EKind::Set)
+		if (Kind == EMenuEdit::Set)
 		{
-			const StandIn::FMenuRow* Row = FindRow(Rows, Step.Label);
+			const StandIn::FMenuRow* Row = FindRow(Rows, Label);
 			if (!Row || !Row->bHasSpinBox)
 			{
-				Say(FString::Printf(TEXT("EditorHost: the drop-down has no value row \"%s\""), *Step.Label));
+				Run.Fail(FString::Printf(TEXT("EditorHost: the drop-down has no value row \"%s\""), *Label));
 				return false;
 			}
 			const TArray<TSharedRef<SWidget>> SpinBoxes = StandIn::FindWidgetsByTypeName(Row->Widget.ToSharedRef(), TEXT("SSpinBox<float>"));
-			if (SpinBoxes.Num() != 1 || !StandIn::TypeText(SpinBoxes[0], Step.Value))
+			if (SpinBoxes.Num() != 1 || !StandIn::TypeText(SpinBoxes[0], Value))
 			{
-				Say(FString::Printf(TEXT("EditorHost: could not type into \"%s\""), *Step.Label));
+				Run.Fail(FString::Printf(TEXT("EditorHost: could not type into \"%s\""), *Label));
 				return false;
 			}
-			Done = FString::Printf(TEXT("Typed %s into \"%s\" and committed it."), *Step.Value, *Step.Label);
+			if (!DescribeTypedValue<float>(SpinBoxes[0], Value, FString::Printf(TEXT("\"%s\""), *Label), Done))
+			{
+				Run.Fail(Done);
+				return false;
+			}
 		}
-		else if (Step.Kind == FMenuStep::EKind::Toggle)
+		else if (Kind == EMenuEdit::Toggle)
 		{
-			const StandIn::FMenuRow* Row = FindRow(Rows, Step.Label);
-			if (!Row || Row->Kind != StandIn::EMenuRowKind::Entry || !StandIn::ClickMenuEntry(Menu, Step.Label))
+			const StandIn::FMenuRow* Row = FindRow(Rows, Label);
+			if (!Row || Row->Kind != StandIn::EMenuRowKind::Entry || !StandIn::ClickMenuEntry(Menu, Label))
 			{
-				Say(FString::Printf(TEXT("EditorHost: the drop-down has no entry \"%s\" to click"), *Step.Label));
+				Run.Fail(FString::Printf(TEXT("EditorHost: the drop-down has no entry \"%s\" to click"), *Label));
 				return false;
 			}
-			Done = FString::Printf(TEXT("Clicked \"%s\"."), *Step.Label);
+			Done = FString::Printf(TEXT("Clicked \"%s\"."), *Label);
 		}
 		else
 		{
 			const StandIn::FMenuRow* Selector = nullptr;
 			for (const StandIn::FMenuRow& Row : Rows)
 			{
-				if (Row.Segments.Contains(Step.Value))
+				if (Row.Segments.Contains(Value))
 				{
 					Selector = &Row;
 					break;
@@ -425,12 +328,12 @@ namespace
 			const TArray<TSharedRef<SWidget>> Selectors = Selector
 				? StandIn::FindWidgetsByTypeName(Selector->Widget.ToSharedRef(), TEXT("SSegmentedControl<EQualityEpic>"))
 				: TArray<TSharedRef<SWidget>>();
-			if (Selectors.Num() != 1 || !StandIn::PickSegmentByText(Selectors[0], Step.Value))
+			if (Selectors.Num() != 1 || !StandIn::PickSegmentByText(Selectors[0], Value))
 			{
-				Say(FString::Printf(TEXT("EditorHost: the drop-down has no quality segment \"%s\""), *Step.Value));
+				Run.Fail(FString::Printf(TEXT("EditorHost: the drop-down has no quality segment \"%s\""), *Value));
 				return false;
 			}
-			Done = FString::Printf(TEXT("Picked the quality \"%s\"."), *Step.Value);
+			Done = FString::Printf(TEXT("Picked the quality \"%s\"."), *Value);
 		}
 
 		const int32 Refreshes = CountFixtureRefreshes(World) - RefreshesBefore;
@@ -440,10 +343,10 @@ namespace
 
 		// What the user sees when the drop-down opens again.
 		const TSharedPtr<SWidget> Reopened = OpenSettingsMenu();
-		const FString ShownLabel = Step.Kind == FMenuStep::EKind::Quality ? FString() : Step.Label;
+		const FString ShownLabel = Kind == EMenuEdit::Quality ? FString() : Label;
 		for (const StandIn::FMenuRow& Row : StandIn::ListMenuRows(Reopened.ToSharedRef()))
 		{
-			const bool bIsTarget = ShownLabel.IsEmpty() ? Row.Segments.Num() > 0 : (Row.Kind != StandIn::EMenuRowKind::Heading && Row.Label == ShownLabel);
+			const bool bIsTarget = ShownLabel.IsEmpty() ? Row.Segments.Num() > 0 : (Row.Kind != StandIn::EMenuRowKind::Heading && Row.Label.Equals(ShownLabel, ESearchCase::CaseSensitive));
 			if (bIsTarget)
 			{
 				Say(TEXT("  The drop-down now shows: ") + Row.ToString());
@@ -480,13 +383,13 @@ namespace
 		const TSharedPtr<SWidget> Menu = OpenSettingsMenu();
 		if (!Menu.IsValid() || !StandIn::ClickMenuEntry(Menu.ToSharedRef(), TEXT("UE to GMA Tool")))
 		{
-			Say(TEXT("EditorHost: the \"ZORLight\" drop-down has no \"UE to GMA Tool\" entry to click"));
+			SayError(TEXT("EditorHost: the \"ZORLight\" drop-down has no \"UE to GMA Tool\" entry to click"));
 			return false;
 		}
 		OutTool.Tab = FGlobalTabmanager::Get()->FindExistingLiveTab(FTabId(FName(TEXT("UEtoGMA"))));
 		if (!OutTool.Tab.IsValid())
 		{
-			Say(TEXT("EditorHost: the \"UE to GMA Tool\" tab did not open"));
+			SayError(TEXT("EditorHost: the \"UE to GMA Tool\" tab did not open"));
 			return false;
 		}
 		OutTool.Panel = OutTool.Tab->GetContent();
@@ -501,7 +404,7 @@ namespace
 		}
 		if (Lists.Num() != 2)
 		{
-			Say(FString::Printf(TEXT("EditorHost: the tool shows %d lists instead of 2"), Lists.Num()));
+			SayError(FString::Printf(TEXT("EditorHost: the tool shows %d lists instead of 2"), Lists.Num()));
 			return false;
 		}
 		OutTool.ModeList = StaticCastSharedRef<STableViewBase>(Lists[0]);
@@ -550,7 +453,8 @@ namespace
 		ShowAllRows(Patches);
 
 		Say(FString::Printf(TEXT("The \"UE to GMA Tool\" shows %d mode row(s) (check, name, number, conflict):"), StandIn::GetNumListRows(Modes)));
-		for (int32 Row = 0; Row < StandIn::GetNumListRows(Modes); ++Row)
+		const int32 NumModeRows = StandIn::GetNumListRows(Modes);
+		for (int32 Row = 0; Row < NumModeRows; ++Row)
 		{
 			const FString Conflict = CellToolTip(Modes, Row, ModeColumnStatus);
 			Say(FString::Printf(TEXT("  %s %s | %s%s"), *CheckMark(Modes, Row, ModeColumnIsSelected),
@@ -568,7 +472,8 @@ namespace
 			}
 		}
 		Say(FString::Printf(TEXT("and %d patch row(s) sorted by %s (check, actor, status, FID, type, mode, patch):"), StandIn::GetNumListRows(Patches), *SortedBy));
-		for (int32 Row = 0; Row < StandIn::GetNumListRows(Patches); ++Row)
+		const int32 NumPatchRows = StandIn::GetNumListRows(Patches);
+		for (int32 Row = 0; Row < NumPatchRows; ++Row)
 		{
 			const FString Conflict = CellToolTip(Patches, Row, PatchColumnStatus);
 			// A shared patch shows its choice of actors in a combo box.
@@ -585,90 +490,6 @@ namespace
 		}
 	}
 
-	/** Runs one of the user's edits in the open tool; false (after saying why) when it cannot be done. */
-	bool RunToolStep(const FToolStep& Step, const FOpenTool& Tool)
-	{
-		STableViewBase& Modes = *Tool.ModeList;
-		STableViewBase& Patches = *Tool.PatchList;
-		switch (Step.Kind)
-		{
-		case FToolStep::EKind::Show:
-			ShowTool(Tool);
-			return true;
-
-		case FToolStep::EKind::StartFID:
-		{
-			// The tool bar's box is the tool's first number box.
-			const TArray<TSharedRef<SWidget>> SpinBoxes = StandIn::FindWidgetsByTypeName(Tool.Panel.ToSharedRef(), TEXT("SSpinBox<int32>"));
-			if (SpinBoxes.Num() == 0 || !StandIn::TypeText(SpinBoxes[0], Step.Value))
-			{
-				Say(TEXT("EditorHost: could not type into \"Start FID\""));
-				return false;
-			}
-			Say(FString::Printf(TEXT("Typed %s into \"Start FID\" and committed it."), *Step.Value));
-			return true;
-		}
-
-		case FToolStep::EKind::MATypeNumber:
-		case FToolStep::EKind::UncheckMode:
-		{
-			ShowAllRows(Modes);
-			const int32 Row = StandIn::FindListRow(Modes, ModeColumnName, Step.Name);
-			if (Row == INDEX_NONE)
-			{
-				Say(FString::Printf(TEXT("EditorHost: the tool has no mode row \"%s\""), *Step.Name));
-				return false;
-			}
-			if (Step.Kind == FToolStep::EKind::MATypeNumber)
-			{
-				if (!StandIn::CommitListCellNumber(Modes, Row, ModeColumnNum, FCString::Atod(*Step.Value)))
-				{
-					Say(FString::Printf(TEXT("EditorHost: the number of the mode row \"%s\" cannot be edited (is the row unticked?)"), *Step.Name));
-					return false;
-				}
-				Say(FString::Printf(TEXT("Typed %s into the Num box of the mode row \"%s\"; it shows %s."), *Step.Value, *Step.Name,
-					*StandIn::GetListCellText(Modes, Row, ModeColumnNum)));
-				return true;
-			}
-			const TOptional<ECheckBoxState> State = StandIn::GetListCellCheckState(Modes, Row, ModeColumnIsSelected);
-			if (State.IsSet() && State.GetValue() == ECheckBoxState::Unchecked)
-			{
-				Say(FString::Printf(TEXT("The mode row \"%s\" was already unticked."), *Step.Name));
-				return true;
-			}
-			if (!StandIn::ClickListCellCheckBox(Modes, Row, ModeColumnIsSelected))
-			{
-				Say(FString::Printf(TEXT("EditorHost: could not untick the mode row \"%s\""), *Step.Name));
-				return false;
-			}
-			Say(FString::Printf(TEXT("Unticked the mode row \"%s\"."), *Step.Name));
-			return true;
-		}
-
-		case FToolStep::EKind::Sort:
-		{
-			const FName Column(*Step.Name);
-			const SHeaderRow::FColumn* HeaderColumn = StandIn::FindListColumn(Patches, Column);
-			if (!HeaderColumn || !HeaderColumn->SupportsSorting())
-			{
-				Say(FString::Printf(TEXT("EditorHost: the patch list cannot be sorted by \"%s\" (ActorName, FixtureType, Mode or Patch)"), *Step.Name));
-				return false;
-			}
-			const EColumnSortMode::Type Wanted = Step.Value == TEXT("desc") ? EColumnSortMode::Descending : EColumnSortMode::Ascending;
-			int32 Clicks = 0;
-			while (StandIn::GetListColumnSortMode(Patches, Column) != Wanted && Clicks < 2)
-			{
-				StandIn::ClickListColumnHeader(Patches, Column);
-				++Clicks;
-			}
-			Say(FString::Printf(TEXT("Clicked the \"%s\" header %d time(s); the patch list is sorted %s."), *StandIn::GetListColumnLabel(Patches, Column),
-				Clicks, Wanted == EColumnSortMode::Ascending ? TEXT("ascending") : TEXT("descending")));
-			return true;
-		}
-		}
-		return false;
-	}
-
 	void PrintActors(UWorld* World)
 	{
 		int32 Count = 0;
@@ -681,14 +502,14 @@ namespace
 		{
 			const AActor* Actor = *It;
 			const FVector Location = Actor->GetActorLocation();
-			Say(FString::Printf(TEXT("  %s (%s) at %.1f, %.1f, %.1f: %s"), *Actor->GetActorLabel(),
-				*Actor->GetClass()->GetName(), Location.X, Location.Y, Location.Z, *DescribePatch(*Actor)));
+			const FRotator Rotation = Actor->GetActorRotation();
+			const FVector Scale = Actor->GetActorScale3D();
+			Say(FString::Printf(TEXT("  %s (%s) at %.1f, %.1f, %.1f, rotated %.1f, %.1f, %.1f, scaled %.2f, %.2f, %.2f: %s"), *Actor->GetActorLabel(),
+				*Actor->GetClass()->GetName(), Location.X, Location.Y, Location.Z, Rotation.Pitch, Rotation.Yaw, Rotation.Roll,
+				Scale.X, Scale.Y, Scale.Z, *DescribePatch(*Actor)));
 		}
 	}
-}
 
-namespace
-{
 	/** Size and time of every file below Folder, to tell afterwards which files an action wrote. */
 	std::map<std::string, std::pair<uintmax_t, std::filesystem::file_time_type>> SnapshotFiles(const FString& Folder)
 	{
@@ -709,22 +530,195 @@ namespace
 		return Files;
 	}
 
-	/** Clicks the tool's "Export", answering the folder dialog with Folder; says what the user would see. */
-	bool ExportFromTool(const FOpenTool& Tool, const FString& Folder)
+	/** The tool as the journey opened it; empty until the first step that needs it. */
+	FOpenTool* GOpenTool = nullptr;
+
+	/** Opens the tool at the first step that needs it; later steps work in the same tab. */
+	FOpenTool* EnsureTool(FHostRun& Run)
 	{
-		const auto Before = SnapshotFiles(Folder);
-		const int32 NotificationsBefore = StandIn::GetShownNotificationTexts().Num();
-		StandIn::AnswerNextFolderDialog(Folder);
-		if (!StandIn::ClickButtonWithText(Tool.Panel.ToSharedRef(), TEXT("Export")))
+		if (!GOpenTool)
 		{
-			Say(TEXT("EditorHost: the tool has no \"Export\" button to click"));
+			FOpenTool Tool;
+			if (!OpenTool(Tool))
+			{
+				Run.ExitCode = EExitCode::Failed;
+				return nullptr;
+			}
+			GOpenTool = new FOpenTool(Tool);
+		}
+		return GOpenTool;
+	}
+
+	void CloseTool()
+	{
+		delete GOpenTool;
+		GOpenTool = nullptr;
+	}
+
+	bool RunShowTool(FHostRun& Run)
+	{
+		const FOpenTool* Tool = EnsureTool(Run);
+		if (Tool)
+		{
+			ShowTool(*Tool);
+		}
+		return Tool != nullptr;
+	}
+
+	bool RunStartFID(FHostRun& Run, const FString& Value)
+	{
+		const FOpenTool* Tool = EnsureTool(Run);
+		if (!Tool)
+		{
+			return false;
+		}
+		// The tool bar's box is the tool's first number box.
+		const TArray<TSharedRef<SWidget>> SpinBoxes = StandIn::FindWidgetsByTypeName(Tool->Panel.ToSharedRef(), TEXT("SSpinBox<int32>"));
+		if (SpinBoxes.Num() == 0 || !StandIn::TypeText(SpinBoxes[0], Value))
+		{
+			Run.Fail(TEXT("EditorHost: could not type into \"Start FID\""));
+			return false;
+		}
+		FString Said;
+		if (!DescribeTypedValue<int32>(SpinBoxes[0], Value, TEXT("\"Start FID\""), Said))
+		{
+			Run.Fail(Said);
+			return false;
+		}
+		Say(Said);
+		return true;
+	}
+
+	/** The mode row of that name, every row in view; INDEX_NONE (after saying so) when there is none. */
+	int32 FindModeRow(FHostRun& Run, STableViewBase& Modes, const FString& Name)
+	{
+		ShowAllRows(Modes);
+		const int32 Row = StandIn::FindListRow(Modes, ModeColumnName, Name);
+		if (Row == INDEX_NONE)
+		{
+			Run.Fail(FString::Printf(TEXT("EditorHost: the tool has no mode row \"%s\""), *Name));
+		}
+		return Row;
+	}
+
+	bool RunMATypeNumber(FHostRun& Run, const FString& Value)
+	{
+		const FOpenTool* Tool = EnsureTool(Run);
+		if (!Tool)
+		{
+			return false;
+		}
+		FString Name;
+		FString Number;
+		Value.Split(TEXT("="), &Name, &Number, ESearchCase::CaseSensitive, ESearchDir::FromEnd);
+		STableViewBase& Modes = *Tool->ModeList;
+		const int32 Row = FindModeRow(Run, Modes, Name);
+		if (Row == INDEX_NONE)
+		{
+			return false;
+		}
+		const TSharedPtr<SWidget> Cell = StandIn::GetListCell(Modes, Row, ModeColumnNum);
+		const TArray<TSharedRef<SWidget>> SpinBoxes = Cell.IsValid() ? StandIn::FindWidgetsByTypeName(Cell.ToSharedRef(), TEXT("SSpinBox<int32>")) : TArray<TSharedRef<SWidget>>();
+		if (SpinBoxes.Num() != 1 || !StandIn::CommitListCellText(Modes, Row, ModeColumnNum, Number))
+		{
+			Run.Fail(FString::Printf(TEXT("EditorHost: the number of the mode row \"%s\" cannot be edited (is the row unticked?)"), *Name));
+			return false;
+		}
+		FString Said;
+		if (!DescribeTypedValue<int32>(SpinBoxes[0], Number, FString::Printf(TEXT("the Num box of the mode row \"%s\""), *Name), Said))
+		{
+			Run.Fail(Said);
+			return false;
+		}
+		Say(Said);
+		return true;
+	}
+
+	bool RunUncheckMode(FHostRun& Run, const FString& Name)
+	{
+		const FOpenTool* Tool = EnsureTool(Run);
+		if (!Tool)
+		{
+			return false;
+		}
+		STableViewBase& Modes = *Tool->ModeList;
+		const int32 Row = FindModeRow(Run, Modes, Name);
+		if (Row == INDEX_NONE)
+		{
+			return false;
+		}
+		const TOptional<ECheckBoxState> State = StandIn::GetListCellCheckState(Modes, Row, ModeColumnIsSelected);
+		if (State.IsSet() && State.GetValue() == ECheckBoxState::Unchecked)
+		{
+			Say(FString::Printf(TEXT("The mode row \"%s\" was already unticked."), *Name));
+			return true;
+		}
+		if (!StandIn::ClickListCellCheckBox(Modes, Row, ModeColumnIsSelected))
+		{
+			Run.Fail(FString::Printf(TEXT("EditorHost: could not untick the mode row \"%s\""), *Name));
+			return false;
+		}
+		Say(FString::Printf(TEXT("Unticked the mode row \"%s\"."), *Name));
+		return true;
+	}
+
+	bool RunSort(FHostRun& Run, const FString& Value)
+	{
+		const FOpenTool* Tool = EnsureTool(Run);
+		if (!Tool)
+		{
+			return false;
+		}
+		FString ColumnName = Value;
+		FString Direction = TEXT("asc");
+		Value.Split(TEXT(":"), &ColumnName, &Direction);
+		STableViewBase& Patches = *Tool->PatchList;
+		const FName Column(*ColumnName);
+		const SHeaderRow::FColumn* HeaderColumn = StandIn::FindListColumn(Patches, Column);
+		if (!HeaderColumn || !HeaderColumn->SupportsSorting())
+		{
+			Run.Fail(FString::Printf(TEXT("EditorHost: the patch list cannot be sorted by \"%s\" (ActorName, FixtureType, Mode or Patch)"), *ColumnName));
+			return false;
+		}
+		const EColumnSortMode::Type Wanted = Direction == TEXT("desc") ? EColumnSortMode::Descending : EColumnSortMode::Ascending;
+		int32 Clicks = 0;
+		while (StandIn::GetListColumnSortMode(Patches, Column) != Wanted && Clicks < 2)
+		{
+			StandIn::ClickListColumnHeader(Patches, Column);
+			++Clicks;
+		}
+		Say(FString::Printf(TEXT("Clicked the \"%s\" header %d time(s); the patch list is sorted %s."), *StandIn::GetListColumnLabel(Patches, Column),
+			Clicks, Wanted == EColumnSortMode::Ascending ? TEXT("ascending") : TEXT("descending")));
+		return true;
+	}
+
+	/** Clicks the tool's "Export", answering the folder dialog with Folder; says what the user would see. */
+	bool RunExport(FHostRun& Run, const FString& Folder)
+	{
+		const FOpenTool* Tool = EnsureTool(Run);
+		if (!Tool)
+		{
+			return false;
+		}
+		const auto Before = SnapshotFiles(Folder);
+		StandIn::AnswerNextFolderDialog(Folder);
+		if (!StandIn::ClickButtonWithText(Tool->Panel.ToSharedRef(), TEXT("Export")))
+		{
+			Run.Fail(TEXT("EditorHost: the tool has no \"Export\" button to click"));
 			return false;
 		}
 		Say(FString::Printf(TEXT("Clicked \"Export\" and chose the folder %s."), *Folder));
-		const TArray<FString> Notifications = StandIn::GetShownNotificationTexts();
-		for (int32 Index = NotificationsBefore; Index < Notifications.Num(); ++Index)
+		// Anything but the success notification is a failed export.
+		const TArray<UE::StandIn::FRecordedNotification>& Shown = StandIn::GetShownNotifications();
+		bool bSucceeded = false;
+		for (int32 Index = Run.NumNotificationsTold; Index < Shown.Num(); ++Index)
 		{
-			Say(FString::Printf(TEXT("The editor notifies: %s"), *Notifications[Index]));
+			bSucceeded |= Shown[Index].Info.Image == FAppStyle::Get().GetBrush(TEXT("Icons.Success"));
+		}
+		Run.TellNotifications(true);
+		if (!bSucceeded)
+		{
+			Run.Fail(FString::Printf(TEXT("EditorHost: the export to %s failed"), *Folder));
 		}
 		const auto After = SnapshotFiles(Folder);
 		std::vector<std::pair<std::string, uintmax_t>> Written;
@@ -754,85 +748,332 @@ namespace
 		}
 		return true;
 	}
+
+	FString CheckNotEmpty(const FString& Value)
+	{
+		return Value.IsEmpty() ? FString(TEXT("needs a value that is not empty")) : FString();
+	}
+
+	FString CheckNumber(const FString& Value)
+	{
+		return ParseTypedNumber(Value).IsSet() ? FString() : FString::Printf(TEXT("needs a number, got '%s'"), *Value);
+	}
+
+	/** The menu's options: each opens the "ZORLight" drop-down afresh, as the user does before every edit. */
+	void AddMenuOptions(TArray<FHostOption>& Options)
+	{
+		Options.Add({TEXT("--show-menu"), FString(), TEXT("opens the \"ZORLight\" toolbar drop-down and shows each row with its value and check state"), nullptr,
+			[](FHostRun& Run, const FString&)
+			{
+				const TSharedPtr<SWidget> Menu = OpenSettingsMenu();
+				if (!Menu.IsValid())
+				{
+					Run.Fail(TEXT("EditorHost: the toolbar has no \"ZORLight\" drop-down"));
+					return false;
+				}
+				ShowMenu(Menu.ToSharedRef());
+				return true;
+			}, true});
+		Options.Add({TEXT("--set"), TEXT("\"Label=Value\""), TEXT("types Value into the spin box of that row of the drop-down and presses Enter"),
+			[](const FString& Value)
+			{
+				FString Label;
+				FString Number;
+				// The label may hold '=' only before the last one; values never do.
+				return Value.Split(TEXT("="), &Label, &Number, ESearchCase::CaseSensitive, ESearchDir::FromEnd) && !Label.IsEmpty()
+					? FString() : FString::Printf(TEXT("needs \"Label=Value\", got '%s'"), *Value);
+			},
+			[](FHostRun& Run, const FString& Value)
+			{
+				FString Label;
+				FString Number;
+				Value.Split(TEXT("="), &Label, &Number, ESearchCase::CaseSensitive, ESearchDir::FromEnd);
+				return RunMenuEdit(Run, EMenuEdit::Set, Label, Number);
+			}, true, true});
+		Options.Add({TEXT("--toggle"), TEXT("\"Label\""), TEXT("clicks that entry of the drop-down"), &CheckNotEmpty,
+			[](FHostRun& Run, const FString& Value)
+			{
+				return RunMenuEdit(Run, EMenuEdit::Toggle, Value, FString());
+			}, true, true});
+		Options.Add({TEXT("--quality"), TEXT("Low|Medium|High|Ultra"), TEXT("picks that segment of the quality selector"),
+			[](const FString& Value)
+			{
+				for (const TCHAR* Level : {TEXT("Low"), TEXT("Medium"), TEXT("High"), TEXT("Ultra")})
+				{
+					if (Value.Equals(Level, ESearchCase::CaseSensitive))
+					{
+						return FString();
+					}
+				}
+				return FString::Printf(TEXT("takes Low, Medium, High or Ultra, got '%s'"), *Value);
+			},
+			[](FHostRun& Run, const FString& Value)
+			{
+				return RunMenuEdit(Run, EMenuEdit::Quality, FString(), Value);
+			}, true, true});
+	}
+
+	/** The tool's options: the first one opens the "UE to GMA Tool" from the drop-down; the rest work in that tab. */
+	void AddToolOptions(TArray<FHostOption>& Options)
+	{
+		Options.Add({TEXT("--show-tool"), FString(), TEXT("shows the \"UE to GMA Tool\": its mode rows and patch rows in display order"), nullptr,
+			[](FHostRun& Run, const FString&)
+			{
+				return RunShowTool(Run);
+			}});
+		Options.Add({TEXT("--start-fid"), TEXT("N"), TEXT("types N into the tool's \"Start FID\" box and presses Enter"), &CheckNumber,
+			[](FHostRun& Run, const FString& Value)
+			{
+				return RunStartFID(Run, Value);
+			}});
+		Options.Add({TEXT("--ma-type"), TEXT("\"NAME=NUMBER\""), TEXT("types NUMBER into the Num box of the mode row named NAME"),
+			[](const FString& Value)
+			{
+				FString Name;
+				FString Number;
+				return Value.Split(TEXT("="), &Name, &Number, ESearchCase::CaseSensitive, ESearchDir::FromEnd) && !Name.IsEmpty() && ParseTypedNumber(Number).IsSet()
+					? FString() : FString::Printf(TEXT("needs \"NAME=NUMBER\", got '%s'"), *Value);
+			},
+			[](FHostRun& Run, const FString& Value)
+			{
+				return RunMATypeNumber(Run, Value);
+			}});
+		Options.Add({TEXT("--uncheck-mode"), TEXT("NAME"), TEXT("unticks the mode row named NAME"), &CheckNotEmpty,
+			[](FHostRun& Run, const FString& Value)
+			{
+				return RunUncheckMode(Run, Value);
+			}});
+		Options.Add({TEXT("--sort"), TEXT("COLUMN[:desc]"), TEXT("clicks the patch list's header (ActorName, FixtureType, Mode, Patch) until it sorts that way"),
+			[](const FString& Value)
+			{
+				FString Column = Value;
+				FString Direction = TEXT("asc");
+				Value.Split(TEXT(":"), &Column, &Direction);
+				return !Column.IsEmpty() && (Direction.Equals(TEXT("asc"), ESearchCase::CaseSensitive) || Direction.Equals(TEXT("desc"), ESearchCase::CaseSensitive))
+					? FString() : FString::Printf(TEXT("takes COLUMN or COLUMN:desc, got '%s'"), *Value);
+			},
+			[](FHostRun& Run, const FString& Value)
+			{
+				return RunSort(Run, Value);
+			}});
+		Options.Add({TEXT("--export"), TEXT("DIR"), TEXT("clicks the tool's \"Export\", answers the folder dialog with DIR, and lists the files written"), &CheckNotEmpty,
+			[](FHostRun& Run, const FString& Value)
+			{
+				return RunExport(Run, Value);
+			}});
+	}
+
+	const TArray<FHostOption>& GetHostOptions()
+	{
+		static const TArray<FHostOption> Options = []()
+		{
+			TArray<FHostOption> Table;
+			AddMenuOptions(Table);
+			AddToolOptions(Table);
+			return Table;
+		}();
+		return Options;
+	}
+
+	/** One step of the journey: an option and its value, in the order given. */
+	struct FHostStep
+	{
+		const FHostOption* Option = nullptr;
+		FString Value;
+	};
+
+	struct FHostCommandLine
+	{
+		FString ProjectDir = UTF8_TO_TCHAR(ZOR_DEFAULT_PROJECT);
+		FString LevelFile;
+		TArray<FHostStep> Steps;
+		/** The prism wheel journey: its own steps, run after the others. */
+		PrismWheelJourneys::FOptions PrismWheel;
+		/** The details tab and thumbnail of that prism wheel: run after the canvas edits. */
+		PrismWheelDetailsJourneys::FOptions PrismWheelDetails;
+		bool bHelp = false;
+	};
+
+	void PrintUsage()
+	{
+		Say(TEXT("Usage: EditorHost [--project DIR] [--level FILE] [options...]"));
+		Say(TEXT("  --project DIR         the project folder; its Config/ZORLightSettings.ini is read, completed and written at start-up"));
+		Say(TEXT("  --level FILE          a level file (JSON); without it the built-in demo stage is opened"));
+		for (const FHostOption& Option : GetHostOptions())
+		{
+			const FString Usage = Option.ValueName.IsEmpty() ? Option.Name : Option.Name + TEXT(" ") + Option.ValueName;
+			Say(FString::Printf(TEXT("  %-21s %s"), *Usage, *Option.Help));
+		}
+		PrismWheelJourneys::PrintUsage();
+		PrismWheelDetailsJourneys::PrintUsage();
+		Say(TEXT("  --help                this text"));
+		Say(TEXT("--project and --level apply first; every other option runs in the order given, each as one step."));
+		Say(TEXT("The prism wheel options (from --prism-wheel on in this list) run after the others, in the order given."));
+		Say(TEXT("The menu options open the drop-down afresh; the first tool option opens the tool, the others work in it."));
+		Say(TEXT("Exit codes:"));
+		Say(FString::Printf(TEXT("  %d  everything asked for was done"), static_cast<int32>(EExitCode::Ok)));
+		Say(FString::Printf(TEXT("  %d  something asked for failed as the editor showed it (settings file not written, export failed,"), static_cast<int32>(EExitCode::Failed)));
+		Say(TEXT("     no such row or entry, a value the box refused); the error is on standard error"));
+		Say(FString::Printf(TEXT("  %d  the command line or the level file cannot be used"), static_cast<int32>(EExitCode::BadInput)));
+	}
+
+	/** Turns the arguments into steps; false (after saying why on standard error) when they cannot be used. */
+	bool ParseCommandLine(int Argc, char** Argv, FHostCommandLine& OutCommandLine)
+	{
+		for (int Index = 1; Index < Argc; ++Index)
+		{
+			const FString Arg = UTF8_TO_TCHAR(Argv[Index]);
+			if (Arg.Equals(TEXT("--help"), ESearchCase::CaseSensitive) || Arg.Equals(TEXT("-h"), ESearchCase::CaseSensitive))
+			{
+				OutCommandLine.bHelp = true;
+				continue;
+			}
+			const bool bSetup = Arg.Equals(TEXT("--project"), ESearchCase::CaseSensitive) || Arg.Equals(TEXT("--level"), ESearchCase::CaseSensitive);
+			const FHostOption* Option = GetHostOptions().FindByPredicate([&Arg](const FHostOption& Candidate)
+			{
+				return Candidate.Name.Equals(Arg, ESearchCase::CaseSensitive);
+			});
+			if (!bSetup && !Option)
+			{
+				const PrismWheelDetailsJourneys::EParseResult DetailsResult = PrismWheelDetailsJourneys::ParseOption(Argc, Argv, Index, OutCommandLine.PrismWheelDetails);
+				if (DetailsResult == PrismWheelDetailsJourneys::EParseResult::Parsed)
+				{
+					continue;
+				}
+				if (DetailsResult == PrismWheelDetailsJourneys::EParseResult::Bad)
+				{
+					return false;
+				}
+				const PrismWheelJourneys::EParseResult PrismWheelResult = PrismWheelJourneys::ParseOption(Argc, Argv, Index, OutCommandLine.PrismWheel);
+				if (PrismWheelResult == PrismWheelJourneys::EParseResult::Parsed)
+				{
+					continue;
+				}
+				if (PrismWheelResult == PrismWheelJourneys::EParseResult::Bad)
+				{
+					return false;
+				}
+				SayError(FString::Printf(TEXT("EditorHost: unknown argument '%s' (see --help)"), *Arg));
+				return false;
+			}
+			FString Value;
+			if (bSetup || !Option->ValueName.IsEmpty())
+			{
+				if (Index + 1 >= Argc)
+				{
+					SayError(FString::Printf(TEXT("EditorHost: %s needs a value"), *Arg));
+					return false;
+				}
+				Value = UTF8_TO_TCHAR(Argv[++Index]);
+			}
+			if (bSetup)
+			{
+				if (Value.IsEmpty())
+				{
+					SayError(FString::Printf(TEXT("EditorHost: %s needs a value that is not empty"), *Arg));
+					return false;
+				}
+				(Arg.Equals(TEXT("--project"), ESearchCase::CaseSensitive) ? OutCommandLine.ProjectDir : OutCommandLine.LevelFile) = Value;
+				continue;
+			}
+			if (Option->CheckValue)
+			{
+				const FString Problem = Option->CheckValue(Value);
+				if (!Problem.IsEmpty())
+				{
+					SayError(FString::Printf(TEXT("EditorHost: %s %s"), *Arg, *Problem));
+					return false;
+				}
+			}
+			OutCommandLine.Steps.Add(FHostStep{Option, Value});
+		}
+		return PrismWheelJourneys::CheckOptions(OutCommandLine.PrismWheel)
+			&& PrismWheelDetailsJourneys::CheckOptions(OutCommandLine.PrismWheelDetails, OutCommandLine.PrismWheel.bPrismWheel);
+	}
 }
 
 int main(int Argc, char** Argv)
 {
-	FHostOptions Options;
-	if (!ParseCommandLine(Argc, Argv, Options))
+	// Line by line, so that what the host says and the editor's log lines on standard error keep their order.
+	std::setvbuf(stdout, nullptr, _IOLBF, 0);
+	FHostCommandLine CommandLine;
+	if (!ParseCommandLine(Argc, Argv, CommandLine))
 	{
-		return 2;
+		return static_cast<int>(EExitCode::BadInput);
+	}
+	if (CommandLine.bHelp)
+	{
+		PrintUsage();
+		return static_cast<int>(EExitCode::Ok);
 	}
 
 	StandIn::FEditorSessionOptions SessionOptions;
-	SessionOptions.ProjectDir = Options.ProjectDir;
+	SessionOptions.ProjectDir = CommandLine.ProjectDir;
 	StandIn::FEditorSession Session(SessionOptions);
+	FHostRun Run(Session);
 	Say(FString::Printf(TEXT("Project: %s"), *Session.GetProjectDir()));
 
-	const FString ConfigPath = FPaths::Combine(Session.GetConfigDir(), TEXT("ZORLightSettings.ini"));
-	const bool bSettingsFileExisted = FPaths::FileExists(ConfigPath);
-	const TArray<FString> KeysBefore = ReadSettingsKeys(ConfigPath);
+	Run.ConfigPath = FPaths::Combine(Session.GetConfigDir(), TEXT("ZORLightSettings.ini"));
+	const bool bSettingsFileExisted = FPaths::FileExists(Run.ConfigPath);
+	const TArray<FString> KeysBefore = ReadSettingsKeys(Run.ConfigPath);
 
+	StandIn::ClearShownNotifications();
 	Session.StartPlugin();
 	Say(TEXT("Loaded and started the modules ZORLight and ZORLightEditor."));
-	PrintSeededKeys(ConfigPath, KeysBefore, bSettingsFileExisted);
+	Run.TellNotifications(true);
+	if (Run.ExitCode != EExitCode::Ok)
+	{
+		SayError(FString::Printf(TEXT("EditorHost: start-up could not write the settings file %s"), *Run.ConfigPath));
+	}
+	else
+	{
+		PrintSeededKeys(Run.ConfigPath, KeysBefore, bSettingsFileExisted);
+	}
 
-	const FString LevelFile = Options.LevelFile.IsEmpty() ? FString(UTF8_TO_TCHAR(ZOR_DEMO_STAGE)) : Options.LevelFile;
+	const FString LevelFile = CommandLine.LevelFile.IsEmpty() ? FString(UTF8_TO_TCHAR(ZOR_DEMO_STAGE)) : CommandLine.LevelFile;
 	FString Error;
 	if (!StandIn::LoadLevelFile(Session, LevelFile, Error))
 	{
-		std::fputs(TCHAR_TO_UTF8(*Error), stderr);
-		std::fputc('\n', stderr);
-		return 2;
+		SayError(Error);
+		return static_cast<int>(EExitCode::BadInput);
 	}
-	Say(Options.LevelFile.IsEmpty() ? FString(TEXT("Opened the built-in demo stage."))
+	Say(CommandLine.LevelFile.IsEmpty() ? FString(TEXT("Opened the built-in demo stage."))
 		: FString::Printf(TEXT("Opened the level %s."), *LevelFile));
 
-	PrintSettings(ConfigPath);
+	PrintSettings(Run.ConfigPath);
 	PrintActors(Session.GetEditorWorld());
 
-	int32 ExitCode = 0;
-	for (const FMenuStep& Step : Options.MenuSteps)
+	bool bEditedSettings = false;
+	for (const FHostStep& Step : CommandLine.Steps)
 	{
-		if (!RunMenuStep(Step, Session.GetEditorWorld()))
+		const bool bGoOn = Step.Option->Run(Run, Step.Value);
+		Run.TellNotifications(Step.Option->bWarningsFail);
+		bEditedSettings |= Step.Option->bEditsSettings;
+		if (!bGoOn)
 		{
-			ExitCode = 1;
 			break;
 		}
 	}
-	if (ExitCode == 0 && (Options.ToolSteps.Num() > 0 || !Options.ExportDir.IsEmpty()))
+	if (Run.ExitCode == EExitCode::Ok)
 	{
-		FOpenTool Tool;
-		if (!OpenTool(Tool))
-		{
-			ExitCode = 1;
-		}
-		for (const FToolStep& Step : Options.ToolSteps)
-		{
-			if (ExitCode != 0 || !RunToolStep(Step, Tool))
-			{
-				ExitCode = 1;
-				break;
-			}
-		}
-		if (ExitCode == 0 && !Options.ExportDir.IsEmpty() && !ExportFromTool(Tool, Options.ExportDir))
-		{
-			ExitCode = 1;
-		}
+		Run.ExitCode = static_cast<EExitCode>(PrismWheelJourneys::Run(Session, CommandLine.PrismWheel));
 	}
-	if (ExitCode == 0 && Options.PrismWheelDetails.Steps.Num() > 0)
+	if (Run.ExitCode == EExitCode::Ok)
 	{
-		ExitCode = ZORHost::RunPrismWheelDetailsSteps(ZORHost::CreatePrismWheelAsset(), Options.PrismWheelDetails);
+		Run.ExitCode = static_cast<EExitCode>(PrismWheelDetailsJourneys::Run(PrismWheelJourneys::GetCurrentPrismWheel(), CommandLine.PrismWheelDetails,
+			CommandLine.PrismWheel.ShotsDir));
 	}
-	if (Options.MenuSteps.ContainsByPredicate([](const FMenuStep& Step) { return Step.Kind != FMenuStep::EKind::Show; }))
+	if (bEditedSettings)
 	{
-		PrintSettings(ConfigPath);
+		PrintSettings(Run.ConfigPath);
 	}
 
 	// As at the editor's exit: windows and tabs close before the modules shut down.
+	CloseTool();
+	PrismWheelJourneys::CloseEditors();
 	UE::StandIn::ResetGlobalTabManager();
 	Session.UnloadModule(TEXT("ZORLightEditor"));
 	Session.UnloadModule(TEXT("ZORLight"));
 	Say(TEXT("Shut down the modules ZORLightEditor and ZORLight."));
-	return ExitCode;
+	return static_cast<int>(Run.ExitCode);
 }

@@ -1,29 +1,29 @@
 #include "PrismWheelDetailsJourneys.h"
 
 #include "HAL/FileManager.h"
+#include "HostOptions.h"
 #include "IDetailsView.h"
 #include "Misc/Paths.h"
+#include "PrismWheelJourneys.h"
 #include "PropertyHandle.h"
 #include "StandIn/PropertyEditorHooks.h"
+#include "StandInTesting/AssetDriver.h"
 #include "StandInTesting/DetailsDriver.h"
 #include "StandInTesting/DialogDriver.h"
-#include "StandInTesting/EditorSession.h"
+#include "StandInTesting/SlateDriver.h"
 #include "StandInTesting/ThumbnailDriver.h"
-#include "UObject/Package.h"
+#include "Toolkits/AssetEditorToolkit.h"
+#include "Widgets/Docking/SDockTab.h"
 #include "ZORPrismWheel.h"
 
-#include <cstdio>
 #include <string>
 
-namespace ZORHost
+namespace PrismWheelDetailsJourneys
 {
 	namespace
 	{
-		void Say(const FString& Line)
-		{
-			std::fputs(TCHAR_TO_UTF8(*Line), stdout);
-			std::fputc('\n', stdout);
-		}
+		using EditorHost::Say;
+		using EditorHost::SayError;
 
 		bool ParseSize(const FString& Text, uint32& OutWidth, uint32& OutHeight)
 		{
@@ -61,7 +61,7 @@ namespace ZORHost
 				}
 				else
 				{
-					Say(TEXT("  No answer was given (--answer Yes|No|Cancel before the click); the question was closed unanswered."));
+					Say(FString::Printf(TEXT("  Not answered: closed with %s."), *StandIn::LexAppReturnType(Dialog.Answer)));
 					bAllAnswered = false;
 				}
 			}
@@ -74,6 +74,23 @@ namespace ZORHost
 			{
 				Say(TEXT("  ") + Line);
 			}
+		}
+
+		/** The details view in the details tab of the wheel's open editor, or null when no editor shows one. */
+		TSharedPtr<IDetailsView> FindEditorDetailsView(UZORPrismWheel* PrismWheel)
+		{
+			for (FAssetEditorToolkit* Editor : StandIn::FindAssetEditorsFor(PrismWheel))
+			{
+				const TSharedPtr<SDockTab> Tab = StandIn::FindOpenTab(*Editor, TEXT("PrismWheelDetailsTab"));
+				// Found by its type name, which the editor shows in its widget reflector.
+				const TArray<TSharedRef<SWidget>> Found = Tab.IsValid() ? StandIn::FindWidgetsByTypeName(Tab.ToSharedRef(), TEXT("SDetailsView"))
+																		: TArray<TSharedRef<SWidget>>();
+				if (Found.Num() > 0)
+				{
+					return StaticCastSharedRef<IDetailsView>(Found[0]);
+				}
+			}
+			return TSharedPtr<IDetailsView>();
 		}
 
 		bool DrawThumbnail(UZORPrismWheel* PrismWheel, uint32 Width, uint32 Height, const FString& ShotsDir)
@@ -104,19 +121,19 @@ namespace ZORHost
 				IFileManager::Get().MakeDirectory(*ShotsDir, true);
 				if (!StandIn::WriteThumbnailPng(Drawing, Path, Error))
 				{
-					Say(FString::Printf(TEXT("Could not write the thumbnail picture %s: %s"), *Path, *Error));
+					SayError(FString::Printf(TEXT("EditorHost: the thumbnail picture %s was not written: %s"), *Path, *Error));
 					return false;
 				}
-				Say(FString::Printf(TEXT("  Wrote %s"), *Path));
+				Say(FString::Printf(TEXT("  picture %s"), *Path));
 			}
 			return true;
 		}
 	}
 
-	EParseResult ParsePrismWheelDetailsOption(int Argc, char** Argv, int& Index, FPrismWheelDetailsOptions& Options)
+	EParseResult ParseOption(int Argc, char** Argv, int& Index, FOptions& Options)
 	{
 		const std::string Arg = Argv[Index];
-		const bool bTakesValue = Arg == "--answer" || Arg == "--set-property" || Arg == "--thumbnail" || Arg == "--shots";
+		const bool bTakesValue = Arg == "--answer" || Arg == "--set-property" || Arg == "--thumbnail";
 		const bool bMine = bTakesValue || Arg == "--details" || Arg == "--generate" || Arg == "--clear-all";
 		if (!bMine)
 		{
@@ -124,22 +141,22 @@ namespace ZORHost
 		}
 		if (bTakesValue && Index + 1 >= Argc)
 		{
-			Say(FString::Printf(TEXT("EditorHost: %s needs a value"), UTF8_TO_TCHAR(Arg.c_str())));
-			return EParseResult::Error;
+			SayError(FString::Printf(TEXT("EditorHost: %s needs a value"), UTF8_TO_TCHAR(Arg.c_str())));
+			return EParseResult::Bad;
 		}
 
-		FPrismWheelDetailsStep Step;
+		FStep Step;
 		if (Arg == "--details")
 		{
-			Step.Kind = FPrismWheelDetailsStep::EKind::Details;
+			Step.Kind = FStep::EKind::Details;
 		}
 		else if (Arg == "--generate")
 		{
-			Step.Kind = FPrismWheelDetailsStep::EKind::Generate;
+			Step.Kind = FStep::EKind::Generate;
 		}
 		else if (Arg == "--clear-all")
 		{
-			Step.Kind = FPrismWheelDetailsStep::EKind::ClearAll;
+			Step.Kind = FStep::EKind::ClearAll;
 		}
 		else if (Arg == "--answer")
 		{
@@ -148,10 +165,10 @@ namespace ZORHost
 			if (!Answer.Equals(TEXT("Yes"), ESearchCase::CaseSensitive) && !Answer.Equals(TEXT("No"), ESearchCase::CaseSensitive)
 				&& !Answer.Equals(TEXT("Cancel"), ESearchCase::CaseSensitive))
 			{
-				Say(FString::Printf(TEXT("EditorHost: --answer takes Yes, No or Cancel, got '%s'"), *Answer));
-				return EParseResult::Error;
+				SayError(FString::Printf(TEXT("EditorHost: --answer takes Yes, No or Cancel, got '%s'"), *Answer));
+				return EParseResult::Bad;
 			}
-			Step.Kind = FPrismWheelDetailsStep::EKind::Answer;
+			Step.Kind = FStep::EKind::Answer;
 			Step.Name = Answer;
 		}
 		else if (Arg == "--set-property")
@@ -161,150 +178,129 @@ namespace ZORHost
 			FString Value;
 			if (!Assignment.Split(TEXT("="), &Name, &Value) || Name.IsEmpty() || Value.IsEmpty())
 			{
-				Say(FString::Printf(TEXT("EditorHost: --set-property needs \"NAME=VALUE\", got '%s'"), *Assignment));
-				return EParseResult::Error;
+				SayError(FString::Printf(TEXT("EditorHost: --set-property needs \"NAME=VALUE\", got '%s'"), *Assignment));
+				return EParseResult::Bad;
 			}
-			Step.Kind = FPrismWheelDetailsStep::EKind::SetProperty;
+			Step.Kind = FStep::EKind::SetProperty;
 			Step.Name = Name;
 			Step.Value = Value;
 		}
-		else if (Arg == "--thumbnail")
+		else
 		{
 			const FString Size = UTF8_TO_TCHAR(Argv[++Index]);
 			if (!ParseSize(Size, Step.Width, Step.Height))
 			{
-				Say(FString::Printf(TEXT("EditorHost: --thumbnail needs W,H (whole numbers from 1 to 4096), got '%s'"), *Size));
-				return EParseResult::Error;
+				SayError(FString::Printf(TEXT("EditorHost: --thumbnail needs W,H (whole numbers from 1 to 4096), got '%s'"), *Size));
+				return EParseResult::Bad;
 			}
-			Step.Kind = FPrismWheelDetailsStep::EKind::Thumbnail;
-		}
-		else
-		{
-			Options.ShotsDir = UTF8_TO_TCHAR(Argv[++Index]);
-			return EParseResult::Parsed;
+			Step.Kind = FStep::EKind::Thumbnail;
 		}
 		Options.Steps.Add(Step);
 		return EParseResult::Parsed;
 	}
 
-	void PrintPrismWheelDetailsUsage()
+	bool CheckOptions(const FOptions& Options, bool bPrismWheel)
 	{
-		Say(TEXT("  --details           shows the prism wheel's details panel: categories in display order, the rows shown before"));
-		Say(TEXT("                      any advanced section is expanded, then with all of them expanded"));
-		Say(TEXT("  --generate          clicks the details panel's \"Generate\""));
-		Say(TEXT("  --clear-all         clicks the details panel's \"Clear all\""));
-		Say(TEXT("  --answer Yes|No|Cancel answers the next question; a question without an answer is printed and the run exits 1"));
-		Say(TEXT("  --set-property NAME=VALUE edits that property in the details panel, so its reactions run"));
-		Say(TEXT("  --thumbnail W,H     asks the thumbnail renderer to draw the prism wheel W x H and prints its tiles"));
-		Say(TEXT("  --shots DIR         also writes the thumbnail pictures into DIR as PNG"));
-		Say(TEXT("  The prism wheel options run in the order given, each edit followed by the facettes, selection and undo history."));
-	}
-
-	UZORPrismWheel* CreatePrismWheelAsset()
-	{
-		UPackage* Package = CreatePackage(TEXT("/Game/PrismWheels/PW_PrismWheel"));
-		UZORPrismWheel* PrismWheel = NewObject<UZORPrismWheel>(Package, UZORPrismWheel::StaticClass(), TEXT("PW_PrismWheel"), RF_Public | RF_Standalone | RF_Transactional);
-		Say(FString::Printf(TEXT("Created the prism wheel %s."), *PrismWheel->GetPathName()));
-		return PrismWheel;
-	}
-
-	void PrintPrismWheelState(const UZORPrismWheel* PrismWheel)
-	{
-		Say(FString::Printf(TEXT("  Facettes (%d):"), PrismWheel->Facettes.Num()));
-		for (int32 Index = 0; Index < PrismWheel->Facettes.Num(); ++Index)
+		if (!bPrismWheel && Options.Steps.Num() > 0)
 		{
-			const FPrismWheelFacette& Facette = PrismWheel->Facettes[Index];
-			Say(FString::Printf(TEXT("    %d: X %.4f, Y %.4f, radius %.4f"), Index, Facette.X, Facette.Y, double(Facette.Radius)));
+			SayError(TEXT("EditorHost: the details and thumbnail options need --prism-wheel"));
+			return false;
 		}
-		TArray<int32> Selected = PrismWheel->SelectedCircles.Array();
-		Selected.Sort();
-		TArray<FString> SelectedTexts;
-		for (const int32 Index : Selected)
-		{
-			SelectedTexts.Add(FString::FromInt(Index));
-		}
-		Say(FString::Printf(TEXT("  Selected: %s"), SelectedTexts.IsEmpty() ? TEXT("none") : *FString::Join(SelectedTexts, TEXT(", "))));
-		const TArray<FString> Undo = StandIn::FEditorSession::Get() ? StandIn::FEditorSession::Get()->GetUndoTitles() : TArray<FString>();
-		Say(FString::Printf(TEXT("  Undo history: %s"), Undo.IsEmpty() ? TEXT("empty") : *FString::Join(Undo, TEXT(" | "))));
+		return true;
 	}
 
-	int32 RunPrismWheelDetailsSteps(UZORPrismWheel* PrismWheel, const FPrismWheelDetailsOptions& Options)
+	void PrintUsage()
+	{
+		Say(TEXT("  --details           shows the details tab: categories in display order with the rows shown before any"));
+		Say(TEXT("                      advanced section is expanded, then with all of them expanded"));
+		Say(TEXT("  --generate          clicks the details tab's \"Generate\""));
+		Say(TEXT("  --clear-all         clicks the details tab's \"Clear all\""));
+		Say(TEXT("  --answer Yes|No|Cancel  answers the next question; a question without an answer is printed and fails the run"));
+		Say(TEXT("  --set-property NAME=VALUE  types VALUE into that property's row of the details tab, so its reactions run"));
+		Say(TEXT("  --thumbnail W,H     has the thumbnail renderer draw the prism wheel W x H and prints its tiles"));
+		Say(TEXT("                      (with --shots DIR also DIR/Thumbnail_WxH.png)"));
+	}
+
+	int32 Run(UZORPrismWheel* PrismWheel, const FOptions& Options, const FString& ShotsDir)
 	{
 		if (Options.Steps.IsEmpty())
 		{
 			return 0;
 		}
-		check(PrismWheel);
-		const TFunction<void(const UZORPrismWheel*)> PrintAfterEdit = Options.PrintAfterEdit ? Options.PrintAfterEdit : TFunction<void(const UZORPrismWheel*)>(&PrintPrismWheelState);
-		// The details tab of the prism wheel editor: a details view of the "PropertyEditor" module on the wheel.
-		const TSharedRef<IDetailsView> DetailsView = StandIn::CreateDetailsView(PrismWheel);
+		if (PrismWheel == nullptr)
+		{
+			SayError(TEXT("EditorHost: there is no prism wheel to show in the details tab"));
+			return 1;
+		}
+		TSharedPtr<IDetailsView> DetailsView = FindEditorDetailsView(PrismWheel);
+		if (!DetailsView.IsValid())
+		{
+			SayError(TEXT("EditorHost: the prism wheel editor shows no details tab"));
+			return 1;
+		}
 
-		int32 PendingAnswers = 0;
-		for (const FPrismWheelDetailsStep& Step : Options.Steps)
+		for (const FStep& Step : Options.Steps)
 		{
 			switch (Step.Kind)
 			{
-			case FPrismWheelDetailsStep::EKind::Details:
-			{
-				Say(FString::Printf(TEXT("Details panel of %s:"), *PrismWheel->GetName()));
+			case FStep::EKind::Details:
+				Say(FString::Printf(TEXT("Details tab of %s:"), *PrismWheel->GetName()));
 				PrintPanel(*DetailsView);
-				const TSharedRef<IDetailsView> Expanded = StandIn::CreateDetailsView(PrismWheel);
-				StandIn::ExpandAllAdvancedSections(*Expanded);
+				// As the user opens every advanced section; they stay open for the steps that follow.
+				StandIn::ExpandAllAdvancedSections(*DetailsView);
 				Say(TEXT("With every advanced section expanded:"));
-				PrintPanel(*Expanded);
+				PrintPanel(*DetailsView);
 				break;
-			}
-			case FPrismWheelDetailsStep::EKind::Answer:
+			case FStep::EKind::Answer:
 				StandIn::AnswerNextMessageDialog(Step.Name.Equals(TEXT("Yes"), ESearchCase::CaseSensitive) ? EAppReturnType::Yes
 					: Step.Name.Equals(TEXT("No"), ESearchCase::CaseSensitive) ? EAppReturnType::No : EAppReturnType::Cancel);
-				++PendingAnswers;
 				break;
-			case FPrismWheelDetailsStep::EKind::Generate:
-			case FPrismWheelDetailsStep::EKind::ClearAll:
+			case FStep::EKind::Generate:
+			case FStep::EKind::ClearAll:
 			{
-				const TCHAR* Button = Step.Kind == FPrismWheelDetailsStep::EKind::Generate ? TEXT("Generate") : TEXT("Clear all");
+				const TCHAR* Button = Step.Kind == FStep::EKind::Generate ? TEXT("Generate") : TEXT("Clear all");
 				const int32 QuestionsBefore = StandIn::GetMessageDialogs().Num();
 				if (!StandIn::ClickDetailsButton(*DetailsView, Button))
 				{
-					Say(FString::Printf(TEXT("The details panel has no \"%s\" button."), Button));
+					SayError(FString::Printf(TEXT("EditorHost: the details tab has no \"%s\" button"), Button));
 					return 1;
 				}
-				Say(FString::Printf(TEXT("Clicked \"%s\" in the details panel."), Button));
+				Say(FString::Printf(TEXT("Clicked \"%s\" in the details tab."), Button));
 				const bool bAnswered = ReportQuestions(QuestionsBefore);
-				PendingAnswers = StandIn::GetPendingMessageDialogAnswers();
-				PrintAfterEdit(PrismWheel);
+				PrismWheelJourneys::PrintPrismWheel(PrismWheel);
 				if (!bAnswered)
 				{
+					SayError(TEXT("EditorHost: a question was not answered (give --answer Yes|No|Cancel before the click)"));
 					return 1;
 				}
 				break;
 			}
-			case FPrismWheelDetailsStep::EKind::SetProperty:
+			case FStep::EKind::SetProperty:
 			{
 				FString Error;
 				if (!StandIn::SetDetailsProperty(*DetailsView, Step.Name, Step.Value, Error))
 				{
-					Say(FString::Printf(TEXT("Could not set %s: %s."), *Step.Name, *Error));
+					SayError(FString::Printf(TEXT("EditorHost: --set-property %s=%s: %s"), *Step.Name, *Step.Value, *Error));
 					return 1;
 				}
-				const TSharedPtr<IPropertyHandle> Handle = UE::StandIn::FindDetailsPropertyHandle(*DetailsView, FName(*Step.Name));
 				FString Shown;
-				Handle->GetValueAsFormattedString(Shown);
-				Say(FString::Printf(TEXT("Set %s to %s in the details panel; it shows %s."), *Step.Name, *Step.Value, *Shown));
-				PrintAfterEdit(PrismWheel);
+				UE::StandIn::FindDetailsPropertyHandle(*DetailsView, FName(*Step.Name))->GetValueAsFormattedString(Shown);
+				Say(FString::Printf(TEXT("Set %s to %s in the details tab; it shows %s."), *Step.Name, *Step.Value, *Shown));
+				PrismWheelJourneys::PrintPrismWheel(PrismWheel);
 				break;
 			}
-			case FPrismWheelDetailsStep::EKind::Thumbnail:
-				if (!DrawThumbnail(PrismWheel, Step.Width, Step.Height, Options.ShotsDir))
+			case FStep::EKind::Thumbnail:
+				if (!DrawThumbnail(PrismWheel, Step.Width, Step.Height, ShotsDir))
 				{
 					return 1;
 				}
 				break;
 			}
 		}
-		if (PendingAnswers > 0)
+		const int32 Unused = StandIn::GetPendingMessageDialogAnswers();
+		if (Unused > 0)
 		{
-			Say(FString::Printf(TEXT("%d answer(s) given with --answer found no question."), PendingAnswers));
+			SayError(FString::Printf(TEXT("EditorHost: %d answer(s) given with --answer found no question"), Unused));
 			return 1;
 		}
 		return 0;

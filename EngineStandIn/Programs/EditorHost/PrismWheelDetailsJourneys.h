@@ -1,15 +1,14 @@
-// The headless editor's journeys through a prism wheel's details panel and its thumbnail:
-// --details, --generate, --clear-all, --answer, --set-property, --thumbnail (with --shots).
+// The headless editor's journeys through the details tab and the thumbnail of the prism wheel of
+// --prism-wheel: --details, --generate, --clear-all, --answer, --set-property, --thumbnail.
 #pragma once
 
 #include "CoreMinimal.h"
-#include "Templates/Function.h"
 
 class UZORPrismWheel;
 
-namespace ZORHost
+namespace PrismWheelDetailsJourneys
 {
-	struct FPrismWheelDetailsStep
+	struct FStep
 	{
 		enum class EKind : uint8
 		{
@@ -29,13 +28,9 @@ namespace ZORHost
 		uint32 Height = 0;
 	};
 
-	struct FPrismWheelDetailsOptions
+	struct FOptions
 	{
-		TArray<FPrismWheelDetailsStep> Steps;
-		/** --shots: where the thumbnail pictures go; empty: none are written. */
-		FString ShotsDir;
-		/** Prints the wheel after each edit; unset: PrintPrismWheelState. */
-		TFunction<void(const UZORPrismWheel*)> PrintAfterEdit;
+		TArray<FStep> Steps;
 	};
 
 	enum class EParseResult : uint8
@@ -43,26 +38,22 @@ namespace ZORHost
 		/** Not one of these options. */
 		NotMine,
 		Parsed,
-		/** One of these options, but unusable (the reason was printed). */
-		Error,
+		/** One of these options with a bad value; the reason was said. */
+		Bad,
 	};
 
-	/** Reads the option at Argv[Index] (and its value, advancing Index) when it is one of these. */
-	EParseResult ParsePrismWheelDetailsOption(int Argc, char** Argv, int& Index, FPrismWheelDetailsOptions& Options);
-
-	void PrintPrismWheelDetailsUsage();
+	/** Reads the option at Argv[Index] (and its value, moving Index past it). */
+	EParseResult ParseOption(int Argc, char** Argv, int& Index, FOptions& Options);
+	/** False (and says why) when these options are given without a prism wheel to work on. */
+	bool CheckOptions(const FOptions& Options, bool bPrismWheel);
+	void PrintUsage();
 
 	/**
-	 * Opens the wheel's details panel as the details tab builds it and runs the steps in order. After
-	 * each edit the wheel's facettes, selection and undo history are printed. Returns 0, or 1 when a
-	 * step failed as a user would see it (a question nobody answered, a property the panel does not
-	 * show, a value it refuses, an answer that no question took); the run stops at the first failure.
+	 * Runs the steps in order in the details tab of the prism wheel's editor; after each edit the wheel is
+	 * printed as the canvas journeys print it. ShotsDir (may be empty) receives the thumbnail pictures.
+	 * Returns the exit code: 0, or 1 when a step failed as a user would see it (a question nobody
+	 * answered, a property the panel does not show, a value it refuses, an answer that no question took,
+	 * a picture not written); the run stops at the first failure.
 	 */
-	int32 RunPrismWheelDetailsSteps(UZORPrismWheel* PrismWheel, const FPrismWheelDetailsOptions& Options);
-
-	/** A new, empty prism wheel asset "/Game/PrismWheels/PW_PrismWheel", made as the asset factory makes one. */
-	UZORPrismWheel* CreatePrismWheelAsset();
-
-	/** The wheel's facettes, selection and undo history, as printed after each edit. */
-	void PrintPrismWheelState(const UZORPrismWheel* PrismWheel);
+	int32 Run(UZORPrismWheel* PrismWheel, const FOptions& Options, const FString& ShotsDir);
 }

@@ -9,6 +9,7 @@
 #include "Framework/Docking/TabManager.h"
 #include "Framework/MultiBox/MultiBoxBuilder.h"
 #include "Framework/MultiBox/MultiBoxExtender.h"
+#include "Framework/Notifications/NotificationManager.h"
 #include "LevelEditor.h"
 #include "Misc/Paths.h"
 #include "Modules/ModuleManager.h"
@@ -21,6 +22,7 @@
 #include "Widgets/Input/SSegmentedControl.h"
 #include "Widgets/Input/SSpinBox.h"
 #include "Widgets/Layout/SBox.h"
+#include "Widgets/Notifications/SNotificationList.h"
 #include "Widgets/SBoxPanel.h"
 #include "Widgets/Docking/SDockTab.h"
 #include "Widgets/Text/STextBlock.h"
@@ -223,6 +225,12 @@ void FZORLightEditorModule::WriteConfigFile()
 	if (!ConfigFile.Write(ConfigPath, true, FString()))
 	{
 		UE_LOG(LogTemp, Warning, TEXT("ZORLight: could not write the settings file %s"), *ConfigPath);
+		// The fixture actors read the file, so they keep its old values while the menu shows the new ones.
+		FNotificationInfo Info(FText::Format(LOCTEXT("SettingsFileNotWrittenNotification", "Could not write the settings file {0}: the fixture actors keep its old values."),
+			FText::FromString(ConfigPath)));
+		Info.Image = FAppStyle::Get().GetBrush(TEXT("Icons.Warning"));
+		Info.ExpireDuration = 5.0f;
+		FSlateNotificationManager::Get().AddNotification(Info);
 	}
 }
 

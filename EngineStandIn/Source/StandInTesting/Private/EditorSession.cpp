@@ -106,6 +106,10 @@ namespace StandIn
 		{
 			RegisterPluginContent();
 		}
+		else
+		{
+			HidePluginContent();
+		}
 		ResetMessageDialogs();
 	}
 
@@ -149,14 +153,46 @@ namespace StandIn
 		return GCurrentSession;
 	}
 
+	namespace
+	{
+		/** The plug-in's materials and their packages: made once and kept, as content stays loaded in the
+		 *  editor, so brushes that hold them (the style set lives until exit) never point at freed objects. */
+		TArray<UObject*>& PersistentPluginContent()
+		{
+			static TArray<UObject*> Content;
+			return Content;
+		}
+	}
+
 	void FEditorSession::RegisterPluginContent()
 	{
-		for (const TCHAR* Name : PluginMaterialNames)
+		TArray<UObject*>& Content = PersistentPluginContent();
+		if (Content.IsEmpty())
 		{
-			const FString PackageName = FString(TEXT("/ZORLight/Materials/")) + Name;
-			UPackage* Package = CreatePackage(*PackageName);
-			// A bare package path loads the asset of the same name inside it, as content does.
-			NewObject<UMaterialInstanceConstant>(Package, FName(Name), RF_Public | RF_Standalone);
+			for (const TCHAR* Name : PluginMaterialNames)
+			{
+				const FString PackageName = FString(TEXT("/ZORLight/Materials/")) + Name;
+				UPackage* Package = CreatePackage(*PackageName);
+				// A bare package path loads the asset of the same name inside it, as content does.
+				UObject* Material = NewObject<UMaterialInstanceConstant>(Package, FName(Name), RF_Public | RF_Standalone);
+				Package->AddToRoot();
+				Material->AddToRoot();
+				Content.Add(Package);
+				Content.Add(Material);
+			}
+		}
+		for (UObject* Object : Content)
+		{
+			Object->ClearGarbage();
+		}
+	}
+
+	void FEditorSession::HidePluginContent()
+	{
+		// A session without the content must not find what an earlier session loaded.
+		for (UObject* Object : PersistentPluginContent())
+		{
+			Object->MarkAsGarbage();
 		}
 	}
 

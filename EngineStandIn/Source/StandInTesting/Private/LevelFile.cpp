@@ -444,6 +444,12 @@ namespace StandIn
 		for (const FFixtureTypeSpec& Desc : Reader.FixtureTypes)
 		{
 			UDMXEntityFixtureType* Type = Session.AddFixtureType(Desc.Name, Desc.Modes);
+			// Mode names as the file writes them: a library made elsewhere may hold two that differ
+			// only in letter case, which adding modes one by one would make unique.
+			for (int32 ModeIndex = 0; ModeIndex < Desc.Modes.Num() && ModeIndex < Type->Modes.Num(); ++ModeIndex)
+			{
+				Type->Modes[ModeIndex].ModeName = Desc.Modes[ModeIndex];
+			}
 			Types.Add(Desc.Name, Type);
 			if (Desc.bDeleted)
 			{
@@ -511,6 +517,11 @@ namespace StandIn
 	bool LoadLevelFile(FEditorSession& Session, const FString& Path, FString& OutError)
 	{
 		FString JsonText;
+		if (FPaths::DirectoryExists(Path))
+		{
+			OutError = FString::Printf(TEXT("Level file '%s': this is a folder, not a level file"), *Path);
+			return false;
+		}
 		if (!FPaths::FileExists(Path))
 		{
 			OutError = FString::Printf(TEXT("Level file '%s': the file does not exist"), *Path);

@@ -82,7 +82,7 @@ namespace StandIn
 
 		TSharedPtr<ITableRow> GetRow(STableViewBase& View, int32 RowIndex)
 		{
-			const TArray<TSharedRef<ITableRow>> Rows = UE::StandIn::GetRowsInView(View);
+			const TArray<TSharedRef<ITableRow>>& Rows = UE::StandIn::PeekRowsInView(View);
 			return Rows.IsValidIndex(RowIndex) ? TSharedPtr<ITableRow>(Rows[RowIndex]) : TSharedPtr<ITableRow>();
 		}
 
@@ -239,7 +239,7 @@ namespace StandIn
 
 	int32 GetNumListRows(STableViewBase& View)
 	{
-		return GetListRows(View).Num();
+		return UE::StandIn::PeekRowsInView(View).Num();
 	}
 
 	int32 GetListRowItemIndex(STableViewBase& View, int32 RowIndex)
@@ -350,7 +350,7 @@ namespace StandIn
 		const int32 NumRows = GetNumListRows(View);
 		for (int32 RowIndex = 0; RowIndex < NumRows; ++RowIndex)
 		{
-			if (GetListCellText(View, RowIndex, ColumnId) == CellText)
+			if (GetListCellText(View, RowIndex, ColumnId).Equals(CellText, ESearchCase::CaseSensitive))
 			{
 				return RowIndex;
 			}

@@ -332,7 +332,7 @@ namespace StandIn
 	{
 		for (const FMenuRow& Row : ListMenuRows(Menu))
 		{
-			if (Row.Kind != EMenuRowKind::Separator && Row.Label == Label)
+			if (Row.Kind != EMenuRowKind::Separator && Row.Label.Equals(Label, ESearchCase::CaseSensitive))
 			{
 				return Row.Widget;
 			}
@@ -349,7 +349,7 @@ namespace StandIn
 			{
 				Section = Row.Label;
 			}
-			else if (Row.Kind != EMenuRowKind::Separator && Row.Label == Label)
+			else if (Row.Kind != EMenuRowKind::Separator && Row.Label.Equals(Label, ESearchCase::CaseSensitive))
 			{
 				return Section;
 			}
@@ -366,7 +366,7 @@ namespace StandIn
 		}
 		for (const FMenuRow& Row : ListMenuRows(Menu))
 		{
-			if (Row.Kind == EMenuRowKind::Entry && Row.Label == Label)
+			if (Row.Kind == EMenuRowKind::Entry && Row.Label.Equals(Label, ESearchCase::CaseSensitive))
 			{
 				SButton* Button = FindFirst<SButton>(Row.Widget.ToSharedRef());
 				if (!Row.bEnabled || !Button)

@@ -267,6 +267,12 @@ namespace StandIn
 		Pointer().HeldButtons.Add(Button);
 		const FReply Reply = Widget->OnMouseButtonDown(Geometry, MakePointerEvent(Geometry, LocalPosition, Button, 0.f, bShiftDown, bControlDown));
 		RouteReply(Reply);
+		// As Slate does: a handled press on a widget that takes keyboard focus gives it the focus,
+		// unless the handler chose a focus itself.
+		if (Reply.IsEventHandled() && !Reply.GetUserFocusRecepient().IsValid() && Widget->SupportsKeyboardFocus() && !Widget->HasKeyboardFocus())
+		{
+			FocusWidget(Widget);
+		}
 		return Reply;
 	}
 

@@ -19,14 +19,20 @@ const FDMXFixtureMode* FFixtureModeListItem::GetMode() const
 		return nullptr;
 	}
 
+	// The row's own mode first: a type may hold modes whose names differ only in letter case.
+	const FDMXFixtureMode* CaseInsensitiveMatch = nullptr;
 	for (const FDMXFixtureMode& Mode : Type->Modes)
 	{
-		if (Mode.ModeName.Equals(ModeName, ESearchCase::IgnoreCase))
+		if (Mode.ModeName.Equals(ModeName, ESearchCase::CaseSensitive))
 		{
 			return &Mode;
 		}
+		if (!CaseInsensitiveMatch && Mode.ModeName.Equals(ModeName, ESearchCase::IgnoreCase))
+		{
+			CaseInsensitiveMatch = &Mode;
+		}
 	}
-	return nullptr;
+	return CaseInsensitiveMatch;
 }
 
 bool FFixtureModeListItem::IsValid() const
@@ -36,12 +42,12 @@ bool FFixtureModeListItem::IsValid() const
 
 FString FFixtureModeListItem::GetDefaultFixtureTypeName() const
 {
-	const FDMXFixtureMode* Mode = GetMode();
-	if (!Mode)
+	if (!GetMode())
 	{
 		return TEXT("None");
 	}
-	return FString::Printf(TEXT("%s %s"), *FixtureType->GetDisplayName(), *Mode->ModeName);
+	// The name of the first patch's mode, letter case included.
+	return FString::Printf(TEXT("%s %s"), *FixtureType->GetDisplayName(), *ModeName);
 }
 
 FString FFixtureModeListItem::GetFixtureTypeName() const

@@ -26,6 +26,7 @@
 #include "Styling/ToolBarStyle.h"
 #include "UEtoGMA/FixtureModeListItem.h"
 #include "UEtoGMA/FixturePatchListItem.h"
+#include "UEtoGMA/MAXmlWriter.h"
 #include "UEtoGMA/SFixtureModeList.h"
 #include "UEtoGMA/SFixturePatchListRow.h"
 #include "UEtoGMA/SUEtoGMAHelpDialog.h"
@@ -46,62 +47,6 @@
 
 namespace
 {
-	const TCHAR* const MAFilePrefix = TEXT("DO2VOR");
-	const TCHAR* const MAFileExtension = TEXT(".xml");
-
-	const TCHAR* const MAXmlHead = TEXT("<?xml version=\"1.0\" encoding=\"utf-8\"?>")
-		TEXT("<MA xmlns:xsi=\"http://www.w3.org/2001/XMLSchema-instance\" xmlns=\"http://schemas.malighting.de/grandma2/xml/MA\"")
-		TEXT(" xsi:schemaLocation=\"http://schemas.malighting.de/grandma2/xml/MA http://schemas.malighting.de/grandma2/xml/3.1.0/MA.xsd\"")
-		TEXT(" major_vers=\"3\" minor_vers=\"1\" stream_vers=\"0\">");
-
-	/** Names go into attribute values and element text: the console rejects a file with a bare & or <. */
-	FString EscapeMAXml(const FString& InText)
-	{
-		FString Escaped;
-		Escaped.Reserve(InText.Len());
-		for (const TCHAR Char : InText)
-		{
-			switch (Char)
-			{
-			case TEXT('&'): Escaped += TEXT("&amp;"); break;
-			case TEXT('<'): Escaped += TEXT("&lt;"); break;
-			case TEXT('>'): Escaped += TEXT("&gt;"); break;
-			case TEXT('"'): Escaped += TEXT("&quot;"); break;
-			case TEXT('\''): Escaped += TEXT("&apos;"); break;
-			default:
-				// Control characters cannot appear in an XML 1.0 file at all, not even escaped.
-				if (Char >= 0x20 || Char == TEXT('\t') || Char == TEXT('\n') || Char == TEXT('\r'))
-				{
-					Escaped.AppendChar(Char);
-				}
-				break;
-			}
-		}
-		return Escaped;
-	}
-
-	/** Every number of the files is read by the console as plain digits. */
-	FString MAInt(int32 Value)
-	{
-		return FString::FromInt(Value);
-	}
-
-	/** Coordinates and angles: two decimals and one blank. */
-	FString MAReal(double Value)
-	{
-		return FString::Printf(TEXT("%.2f "), Value);
-	}
-
-	FString MakeCompactMacroLine(int32 Index, const FString& Command)
-	{
-		return TEXT("<Macroline index=\"") + MAInt(Index) + TEXT("\" delay=\"0.01\"><text>") + Command + TEXT("</text></Macroline>");
-	}
-
-	FString MakeSpacedMacroLine(int32 Index, const FString& Command)
-	{
-		return TEXT("<Macroline index=\"") + MAInt(Index) + TEXT("\" delay = \"0.01\" > <text>") + Command + TEXT("</text></Macroline>");
-	}
-
 	/** The item's actor placed on the console's stage: its world transform, then a quarter turn about Z. */
 	FTransform MakeMATransform(const TSharedPtr<FFixturePatchListItem>& InItem)
 	{
@@ -523,14 +468,43 @@ void SFixturePatchList::RefreshPatchItems()
 
 void SFixturePatchList::RenumberFixtureIDs()
 {
-	int32 NextFixtureID = StartFID;
+	// Counted in 64 bits: numbering stops at the largest fixture ID instead of wrapping into negative ones.
+	int64 NextFixtureID = StartFID;
+	int32 NumWithoutID = 0;
 	for (const TSharedPtr<FFixturePatchListItem>& Item : Items)
 	{
 		if (!Item.IsValid())
 		{
 			continue;
 		}
-		Item->FixtureID = Item->bIsSelected ? NextFixtureID++ : -1;
+		if (!Item->bIsSelected)
+		{
+			Item->FixtureID = -1;
+		}
+		else if (NextFixtureID <= MAX_int32)
+		{
+			Item->FixtureID = static_cast<int32>(NextFixtureID++);
+		}
+		else
+		{
+			Item->FixtureID = -1;
+			++NumWithoutID;
+		}
+	}
+
+	// Told once each time the shortfall changes, not on every renumbering.
+	if (NumWithoutID != NumCheckedWithoutFixtureID)
+	{
+		NumCheckedWithoutFixtureID = NumWithoutID;
+		if (NumWithoutID > 0)
+		{
+			UE_LOG(LogTemp, Warning, TEXT("Fixture IDs end at %d: %d checked fixture(s) have no ID and are left out of the export."), MAX_int32, NumWithoutID);
+			FNotificationInfo Info(FText::Format(LOCTEXT("FixtureIDsRunOutNotification", "Fixture IDs end at {0}: {1} checked fixture(s) have no ID and are left out of the export."),
+				FText::FromString(FString::FromInt(MAX_int32)), FText::AsNumber(NumWithoutID)));
+			Info.Image = FAppStyle::Get().GetBrush(TEXT("Icons.Warning"));
+			Info.ExpireDuration = 5.0f;
+			FSlateNotificationManager::Get().AddNotification(Info);
+		}
 	}
 
 	if (ListView.IsValid())
@@ -680,142 +654,63 @@ FRotator SFixturePatchList::GetMARotation(const TSharedPtr<FFixturePatchListItem
 
 TArray<FString> SFixturePatchList::BuildMAFiles() const
 {
-	TArray<TSharedPtr<FFixtureModeListItem>> CheckedModes;
+	// A ticked row whose fixture type or mode has left the library has nothing to create on the console.
+	TArray<TSharedPtr<FFixtureModeListItem>> Layers;
+	TMap<FString, TArray<int32>> LayersByName;
 	if (ModeList.IsValid())
 	{
 		for (const TSharedPtr<FFixtureModeListItem>& ModeItem : ModeList->Items)
 		{
-			if (ModeItem.IsValid() && ModeItem->bIsSelected)
+			if (ModeItem.IsValid() && ModeItem->bIsSelected && ModeItem->IsValid())
 			{
-				CheckedModes.Add(ModeItem);
+				LayersByName.FindOrAdd(ModeItem->GetDefaultFixtureTypeName().ToLower()).Add(Layers.Num());
+				Layers.Add(ModeItem);
 			}
 		}
 	}
 
-	// Each included item's texts and place, read once for the macros and the layer files.
-	struct FIncludedItem
-	{
-		int32 FixtureID = -1;
-		FString FixtureTypeName;
-		FString GroupName;
-		FString PatchAddress;
-		/** x, y, z, then rotation x (Roll), y (Pitch), z (Yaw), each already written as "%.2f ". */
-		FString Place[6];
-	};
-	TArray<FIncludedItem> Included;
+	// Only fixtures that a layer file creates are patched, moved and grouped; an unnumbered row has no ID to give.
+	TArray<FMAXmlWriter::FFixture> Fixtures;
+	TArray<TArray<int32>> FixturesByLayer;
+	FixturesByLayer.SetNum(Layers.Num());
 	for (const TSharedPtr<FFixturePatchListItem>& Item : Items)
 	{
-		if (!Item.IsValid() || !Item->bIsSelected)
+		if (!Item.IsValid() || !Item->bIsSelected || Item->FixtureID < 0)
 		{
 			continue;
 		}
-		FIncludedItem& Entry = Included.AddDefaulted_GetRef();
-		Entry.FixtureID = Item->FixtureID;
-		Entry.FixtureTypeName = Item->GetFixtureTypeName();
-		Entry.GroupName = FString::Printf(TEXT("%s %s"), *Entry.FixtureTypeName, *Item->GetFixtureModeName());
-		Entry.PatchAddress = Item->GetPatchAddress();
-		const FVector Location = GetMALocation(Item);
-		const FRotator Rotation = GetMARotation(Item);
-		Entry.Place[0] = MAReal(Location.X);
-		Entry.Place[1] = MAReal(Location.Y);
-		Entry.Place[2] = MAReal(Location.Z);
-		Entry.Place[3] = MAReal(Rotation.Roll);
-		Entry.Place[4] = MAReal(Rotation.Pitch);
-		Entry.Place[5] = MAReal(Rotation.Yaw);
+		const FString FixtureTypeName = Item->GetFixtureTypeName();
+		const FString GroupName = FString::Printf(TEXT("%s %s"), *FixtureTypeName, *Item->GetFixtureModeName());
+		const TArray<int32>* LayerIndices = LayersByName.Find(GroupName.ToLower());
+		if (!LayerIndices)
+		{
+			continue;
+		}
+		for (const int32 LayerIndex : *LayerIndices)
+		{
+			FixturesByLayer[LayerIndex].Add(Fixtures.Num());
+		}
+		FMAXmlWriter::FFixture& Fixture = Fixtures.AddDefaulted_GetRef();
+		Fixture.FixtureID = Item->FixtureID;
+		Fixture.FixtureTypeName = FixtureTypeName;
+		Fixture.GroupName = GroupName;
+		Fixture.PatchAddress = Item->GetPatchAddress();
+		Fixture.Location = GetMALocation(Item);
+		Fixture.Rotation = GetMARotation(Item);
 	}
-	const int32 NumIncluded = Included.Num();
-
-	FString MacroFile;
-	MacroFile.Reserve(1024 + NumIncluded * 320);
-
-	// M0: import the layer files from the drive; the import commands stand in reverse order.
-	MacroFile += MAXmlHead;
-	MacroFile += TEXT("<Macro index=\"0\" name=\"DO2VOR import layers\">");
-	MacroFile += MakeCompactMacroLine(0, TEXT("Menu On \"CommandlineResponse\""));
-	TArray<FString> ImportCommands;
-	ImportCommands.Add(TEXT("SelectDrive"));
-	ImportCommands.Add(TEXT("SelectDrive (Import from drive? Int=1, USB=4)"));
-	ImportCommands.Add(TEXT("ChangeDest \"EditSetup\""));
-	ImportCommands.Add(TEXT("ChangeDest \"Layers"));
-	ImportCommands.Add(TEXT("Menu Off \"CommandlineResponse\""));
-	ImportCommands.Add(TEXT("ChangeDest /"));
-	ImportCommands.Add(TEXT("Menu \"FixtureSchedule\""));
-	for (int32 LayerNumber = 1; LayerNumber <= CheckedModes.Num(); ++LayerNumber)
-	{
-		ImportCommands.Insert(TEXT("Import \"") + FString(MAFilePrefix) + TEXT("-LAYER-") + MAInt(LayerNumber) + TEXT("\" At 1"), 4);
-	}
-	for (int32 Position = 0; Position < ImportCommands.Num(); ++Position)
-	{
-		MacroFile += MakeSpacedMacroLine(Position + 1, ImportCommands[Position]);
-	}
-	MacroFile += TEXT("</Macro>");
-
-	// M1: patch each fixture ID to its DMX address.
-	MacroFile += TEXT("<Macro index=\"1\" name=\"DO2VOR patch fixtures\">");
-	MacroFile += MakeCompactMacroLine(0, TEXT("Menu On \"CommandlineResponse\""));
-	for (int32 Index = 0; Index < NumIncluded; ++Index)
-	{
-		MacroFile += MakeCompactMacroLine(Index + 1, TEXT("Assign Fixture ") + MAInt(Included[Index].FixtureID) + TEXT(" At Dmx ") + Included[Index].PatchAddress + TEXT("  /noconfirm"));
-	}
-	MacroFile += MakeCompactMacroLine(NumIncluded + 1, TEXT("Menu Off \"CommandlineResponse\""));
-	MacroFile += TEXT("</Macro>");
-
-	// M2: move and rotate each fixture.
-	MacroFile += TEXT("<Macro index=\"2\" name=\"DO2VOR move fixtures\">");
-	MacroFile += MakeCompactMacroLine(0, TEXT("ClearAll"));
-	MacroFile += MakeCompactMacroLine(1, TEXT("Menu On \"CommandlineResponse\""));
-	for (int32 Index = 0; Index < NumIncluded; ++Index)
-	{
-		const FIncludedItem& Entry = Included[Index];
-		MacroFile += MakeSpacedMacroLine(Index + 2, TEXT("Fixture ") + MAInt(Entry.FixtureID)
-			+ TEXT(" ; Move3D At ") + Entry.Place[0] + Entry.Place[1] + Entry.Place[2]
-			+ TEXT("; Rotate3D At ") + Entry.Place[3] + Entry.Place[4] + Entry.Place[5]
-			+ TEXT("; ClearAll"));
-	}
-	MacroFile += MakeCompactMacroLine(NumIncluded + 2, TEXT("Menu Off \"CommandlineResponse\""));
-	MacroFile += MakeCompactMacroLine(NumIncluded + 3, TEXT("ClearAll"));
-	MacroFile += TEXT("</Macro>");
-
-	// M3: one group per fixture type and mode.
-	MacroFile += TEXT("<Macro index=\"3\" name=\"DO2VOR create groups\">");
-	MacroFile += MakeCompactMacroLine(0, TEXT("Menu On \"CommandlineResponse\""));
-	MacroFile += MakeCompactMacroLine(1, TEXT("ClearAll"));
-	for (int32 Index = 0; Index < NumIncluded; ++Index)
-	{
-		MacroFile += MakeCompactMacroLine(Index + 2, TEXT("Fixture ") + MAInt(Included[Index].FixtureID) + TEXT(" ; Store Group \"") + EscapeMAXml(Included[Index].GroupName) + TEXT("\" /merge"));
-	}
-	MacroFile += MakeCompactMacroLine(NumIncluded + 2, TEXT("Menu Off \"CommandlineResponse\""));
-	MacroFile += MakeCompactMacroLine(NumIncluded + 3, TEXT("ClearAll"));
-	MacroFile += TEXT("</Macro></MA>");
 
 	TArray<FString> Files;
-	Files.Add(MoveTemp(MacroFile));
-
-	// One layer file per checked mode row, holding the included items of that type and mode.
-	for (const TSharedPtr<FFixtureModeListItem>& ModeItem : CheckedModes)
+	Files.Reserve(Layers.Num() + 1);
+	Files.Add(FMAXmlWriter::MakeMacroFile(Fixtures, Layers.Num()));
+	for (int32 LayerIndex = 0; LayerIndex < Layers.Num(); ++LayerIndex)
 	{
-		const FString DefaultName = ModeItem->GetDefaultFixtureTypeName();
-		const FString TypeNumber = MAInt(ModeItem->FixtureTypeNo);
-		FString LayerFile;
-		LayerFile += MAXmlHead;
-		LayerFile += TEXT("<Layer index=\"0\" name=\"") + EscapeMAXml(ModeItem->GetFixtureTypeName()) + TEXT("\">");
-		int32 LayerIndex = 0;
-		for (const FIncludedItem& Entry : Included)
+		TArray<const FMAXmlWriter::FFixture*> LayerFixtures;
+		LayerFixtures.Reserve(FixturesByLayer[LayerIndex].Num());
+		for (const int32 FixtureIndex : FixturesByLayer[LayerIndex])
 		{
-			if (!Entry.GroupName.Equals(DefaultName, ESearchCase::IgnoreCase))
-			{
-				continue;
-			}
-			LayerFile += TEXT("<Fixture index=\"") + MAInt(LayerIndex) + TEXT("\" name=\"") + EscapeMAXml(Entry.FixtureTypeName) + TEXT(" ") + MAInt(LayerIndex + 1)
-				+ TEXT("\" channel_id=\"0\" fixture_id=\"") + MAInt(Entry.FixtureID) + TEXT("\"> <FixtureType name=\"") + TypeNumber + TEXT("\"><No>") + TypeNumber
-				+ TEXT("</No></FixtureType><SubFixture index=\"0\" react_to_grandmaster=\"true\" color=\"ffffff\"><Patch><Address>0</Address></Patch><AbsolutePosition>")
-				+ TEXT("<Location x=\"") + Entry.Place[0] + TEXT("\" y=\"") + Entry.Place[1] + TEXT("\" z=\"") + Entry.Place[2]
-				+ TEXT("\" /><Rotation x=\"") + Entry.Place[3] + TEXT("\" y=\"") + Entry.Place[4] + TEXT("\" z=\"") + Entry.Place[5]
-				+ TEXT("\" /><Scaling x=\"1\" y=\"1\" z=\"1\" /></AbsolutePosition></SubFixture></Fixture>");
-			++LayerIndex;
+			LayerFixtures.Add(&Fixtures[FixtureIndex]);
 		}
-		LayerFile += TEXT("</Layer></MA>");
-		Files.Add(MoveTemp(LayerFile));
+		Files.Add(FMAXmlWriter::MakeLayerFile(Layers[LayerIndex]->GetFixtureTypeName(), Layers[LayerIndex]->FixtureTypeNo, LayerFixtures));
 	}
 	return Files;
 }
@@ -849,7 +744,7 @@ void SFixturePatchList::ExportMAFiles(const TArray<FString>& InFiles)
 
 	// UTF-8 as the head declares, without a byte order mark, whatever the names hold.
 	const FFileHelper::EEncodingOptions Encoding = FFileHelper::EEncodingOptions::ForceUTF8WithoutBOM;
-	const FString MacroPath = Directory + TEXT("/gma2/macros/") + MAFilePrefix + MAFileExtension;
+	const FString MacroPath = Directory + TEXT("/gma2/macros/") + FMAXmlWriter::FilePrefix + FMAXmlWriter::FileExtension;
 	if (InFiles.Num() == 0 || !FFileHelper::SaveStringToFile(InFiles[0], *MacroPath, Encoding, &IFileManager::Get(), 0))
 	{
 		ShowExportNotification(LOCTEXT("ExportMAMacrosErrorNotification", "Error exported file."), TEXT("Icons.Warning"));
@@ -859,7 +754,7 @@ void SFixturePatchList::ExportMAFiles(const TArray<FString>& InFiles)
 	bool bAllLayersWritten = true;
 	for (int32 LayerNumber = 1; LayerNumber < InFiles.Num(); ++LayerNumber)
 	{
-		const FString LayerPath = Directory + FString::Printf(TEXT("/gma2/fixture_layers/%s-LAYER-%d%s"), MAFilePrefix, LayerNumber, MAFileExtension);
+		const FString LayerPath = Directory + FString::Printf(TEXT("/gma2/fixture_layers/%s-LAYER-%d%s"), FMAXmlWriter::FilePrefix, LayerNumber, FMAXmlWriter::FileExtension);
 		if (!FFileHelper::SaveStringToFile(InFiles[LayerNumber], *LayerPath, Encoding, &IFileManager::Get(), 0))
 		{
 			bAllLayersWritten = false;

@@ -31,7 +31,10 @@ public:
 	/** Rebuilds Items from the editor world, then the mode list. */
 	void RefreshPatchItems();
 
-	/** Numbers the checked items from StartFID in list order; the others get -1. */
+	/**
+	 * Numbers the checked items from StartFID in list order; the others get -1. Numbering stops at the
+	 * largest int32: checked items past it get -1 as well, are left out of the export, and the user is told.
+	 */
 	void RenumberFixtureIDs();
 
 	void OnStartFIDChanged(int32 NewValue);
@@ -95,6 +98,9 @@ public:
 	FString LastExportDirectory;
 
 private:
+	/** Checked items the last numbering had no fixture ID left for. */
+	int32 NumCheckedWithoutFixtureID = 0;
+
 	/** Ticks each mode row exactly when a ticked patch row uses its fixture type and mode. */
 	void UpdateModesInUse();
 

@@ -47,6 +47,11 @@ namespace
 		{
 			return false;
 		}
+		// As the engine's writer: a read-only file stays as it is unless the caller asks otherwise, whoever runs.
+		if (!(WriteFlags & FILEWRITE_EvenIfReadOnly) && Manager.FileExists(Filename) && Manager.IsReadOnly(Filename))
+		{
+			return false;
+		}
 		const FString Directory = FPaths::GetPath(FString(Filename));
 		if (!Directory.IsEmpty())
 		{

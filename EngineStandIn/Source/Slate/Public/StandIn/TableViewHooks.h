@@ -17,6 +17,9 @@ namespace UE::StandIn
 	/** The rows a view shows, in display order; a pending refresh is carried out first. */
 	SLATE_API TArray<TSharedRef<ITableRow>> GetRowsInView(STableViewBase& View);
 
+	/** The same rows without a copy (valid until the view refreshes again): reading a long list cell by cell stays linear. */
+	SLATE_API const TArray<TSharedRef<ITableRow>>& PeekRowsInView(STableViewBase& View);
+
 	/** How many rows fit in the view (its height in rows); changing it refreshes the view. */
 	SLATE_API int32 GetNumRowsInView(STableViewBase& View);
 	SLATE_API void SetNumRowsInView(STableViewBase& View, int32 NumRows);

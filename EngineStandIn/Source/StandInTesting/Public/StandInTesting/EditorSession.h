@@ -117,6 +117,7 @@ namespace StandIn
 
 	private:
 		void RegisterPluginContent();
+		void HidePluginContent();
 
 		FString ProjectDir;
 		bool bTemporaryProjectDir = false;

@@ -99,7 +99,8 @@ namespace StandIn
 	 * Pointer events sent straight to the widget at a local position inside the given geometry (what a
 	 * custom-drawn widget such as a canvas receives). Buttons pressed by MouseDownAt stay held until
 	 * MouseUpAt; moves report them and the cursor delta since the last event. Capture and focus requests
-	 * in the replies are honoured (HasMouseCapture / HasKeyboardFocus).
+	 * in the replies are honoured (HasMouseCapture / HasKeyboardFocus); a handled press on a widget that
+	 * supports keyboard focus gives it the focus, as Slate does.
 	 */
 	FReply MouseDownAt(const TSharedRef<SWidget>& Widget, const FGeometry& Geometry, const FVector2D& LocalPosition, const FKey& Button = EKeys::LeftMouseButton,
 		bool bShiftDown = false, bool bControlDown = false);

@@ -1,6 +1,7 @@
 #include "Editor.h"
 #include "Editor/TransBuffer.h"
 #include "Selection.h"
+#include "Toolkits/AssetEditorToolkit.h"
 #include "Engine/World.h"
 #include "GameFramework/Actor.h"
 #include "UObject/UObjectGlobals.h"
@@ -19,8 +20,26 @@ void UEditorEngine::Init(IEngineLoop* InEngineLoop)
 	Context.SetCurrentWorld(UWorld::CreateWorld(EWorldType::Editor, true));
 }
 
+UObject* UEditorEngine::GetEditorSubsystemBase(UClass* SubsystemClass) const
+{
+	if (!SubsystemClass)
+	{
+		return nullptr;
+	}
+	if (UObject* const* Existing = EditorSubsystems.Find(SubsystemClass))
+	{
+		return *Existing;
+	}
+	UObject* Subsystem = NewObject<UObject>(const_cast<UEditorEngine*>(this), SubsystemClass);
+	EditorSubsystems.Add(SubsystemClass, Subsystem);
+	return Subsystem;
+}
+
 void UEditorEngine::PreExit()
 {
+	// Asset editors close before the editor's objects go.
+	UE::StandIn::CloseAllAssetEditorToolkits();
+	EditorSubsystems.Empty();
 	if (SelectedActors)
 	{
 		SelectedActors->DeselectAll();

@@ -2,6 +2,7 @@
 
 #include "CoreMinimal.h"
 #include "Engine/Engine.h"
+#include "Templates/Casts.h"
 #include "EditorEngine.generated.h"
 
 class AActor;
@@ -44,6 +45,14 @@ public:
 	virtual void SelectActor(AActor* Actor, bool bInSelected, bool bNotify, bool bSelectEvenIfHidden = false, bool bForceRefresh = false);
 	virtual void SelectNone(bool bNoteSelectionChange, bool bDeselectBSPSurfs, bool bWarnAboutManyActors = true);
 	virtual void NoteSelectionChange(bool bNotify = true);
+	/** The editor's subsystem of that class (made on first use, lives as long as the editor). */
+	template <typename TSubsystemClass>
+	TSubsystemClass* GetEditorSubsystem() const
+	{
+		return Cast<TSubsystemClass>(GetEditorSubsystemBase(TSubsystemClass::StaticClass()));
+	}
+	UObject* GetEditorSubsystemBase(UClass* SubsystemClass) const;
+
 	USelection* GetSelectedActors() const;
 	USelection* GetSelectedObjects() const;
 	int32 GetSelectedActorCount() const;
@@ -54,4 +63,5 @@ private:
 	USelection* SelectedActors = nullptr;
 	USelection* SelectedObjects = nullptr;
 	int32 SelectionChangeCount = 0;
+	mutable TMap<UClass*, UObject*> EditorSubsystems;
 };

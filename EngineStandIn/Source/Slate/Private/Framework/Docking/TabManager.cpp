@@ -191,3 +191,50 @@ void UE::StandIn::ResetGlobalTabManager()
 {
 	FGlobalTabmanagerStandInAccess::Reset();
 }
+
+namespace
+{
+	void CollectOpenedTabs(const TSharedRef<FTabManager::FLayoutNode>& Node, TArray<FTabId>& OutTabs)
+	{
+		if (TSharedPtr<FTabManager::FStack> Stack = Node->AsStack())
+		{
+			for (const FTabManager::FTab& Tab : Stack->GetTabs())
+			{
+				if (Tab.TabState == ETabState::OpenedTab)
+				{
+					OutTabs.Add(Tab.TabId);
+				}
+			}
+		}
+		else if (TSharedPtr<FTabManager::FSplitter> Splitter = Node->AsSplitter())
+		{
+			for (const TSharedRef<FTabManager::FLayoutNode>& Child : Splitter->GetChildNodes())
+			{
+				CollectOpenedTabs(Child, OutTabs);
+			}
+		}
+	}
+}
+
+void FTabManager::RestoreFrom(const TSharedRef<FLayout>& Layout)
+{
+	TArray<FTabId> TabsToOpen;
+	for (const TSharedRef<FArea>& Area : Layout->GetAreas())
+	{
+		CollectOpenedTabs(Area, TabsToOpen);
+	}
+	for (const FTabId& TabId : TabsToOpen)
+	{
+		if (FindExistingLiveTab(TabId).IsValid())
+		{
+			continue;
+		}
+		// Only this manager's own spawners: a nomad tab saved in the layout (the output log, for one)
+		// belongs to its module, which the stand-in does not have.
+		TSharedPtr<FTabSpawnerEntry> Spawner = FTabManager::FindSpawner(TabId.TabType);
+		if (Spawner.IsValid())
+		{
+			SpawnTab(Spawner.ToSharedRef(), TabId);
+		}
+	}
+}

@@ -188,6 +188,12 @@ namespace UE::StandIn
 		return FTableViewAccess::RowsInView(View);
 	}
 
+	const TArray<TSharedRef<ITableRow>>& PeekRowsInView(STableViewBase& View)
+	{
+		View.Tick(FGeometry(), 0.0, 0.0f);
+		return FTableViewAccess::RowsInView(View);
+	}
+
 	int32 GetNumRowsInView(STableViewBase& View)
 	{
 		return FTableViewAccess::NumRowsInView(View);

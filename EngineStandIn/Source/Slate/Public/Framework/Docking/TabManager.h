@@ -3,6 +3,7 @@
 
 #include "CoreMinimal.h"
 #include "Framework/Docking/WorkspaceItem.h"
+#include "Types/SlateEnums.h"
 #include "Textures/SlateIcon.h"
 
 class SDockTab;
@@ -170,6 +171,200 @@ private:
 class SLATE_API FTabManager : public TSharedFromThis<FTabManager>
 {
 public:
+	class FStack;
+	class FSplitter;
+	class FArea;
+
+	/** A node of a saved tab layout: a stack of tabs, or a splitter (an area is a splitter with a window). */
+	class SLATE_API FLayoutNode : public TSharedFromThis<FLayoutNode>
+	{
+	public:
+		virtual ~FLayoutNode()
+		{
+		}
+
+		virtual TSharedPtr<FStack> AsStack() { return TSharedPtr<FStack>(); }
+		virtual TSharedPtr<FSplitter> AsSplitter() { return TSharedPtr<FSplitter>(); }
+		virtual TSharedPtr<FArea> AsArea() { return TSharedPtr<FArea>(); }
+
+		/** Share of its splitter that the node takes, relative to its siblings. */
+		float GetSizeCoefficient() const { return SizeCoefficient; }
+
+	protected:
+		FLayoutNode() = default;
+
+		float SizeCoefficient = 1.0f;
+	};
+
+	/** One tab of a stack and the state it is saved in. */
+	struct FTab
+	{
+		FTab(const FTabId& InTabId, ETabState::Type InTabState)
+			: TabId(InTabId)
+			, TabState(InTabState)
+		{
+		}
+
+		FTabId TabId;
+		ETabState::Type TabState;
+	};
+
+	class SLATE_API FStack : public FLayoutNode
+	{
+	public:
+		TSharedRef<FStack> AddTab(const FName TabType, ETabState::Type InTabState)
+		{
+			Tabs.Add(FTab(FTabId(TabType), InTabState));
+			return SharedThis(this);
+		}
+		TSharedRef<FStack> AddTab(const FTab& Tab)
+		{
+			Tabs.Add(Tab);
+			return SharedThis(this);
+		}
+		TSharedRef<FStack> SetSizeCoefficient(const float InSizeCoefficient)
+		{
+			SizeCoefficient = InSizeCoefficient;
+			return SharedThis(this);
+		}
+		TSharedRef<FStack> SetHideTabWell(const bool InHideTabWell)
+		{
+			bHideTabWell = InHideTabWell;
+			return SharedThis(this);
+		}
+		TSharedRef<FStack> SetForegroundTab(const FTabId& TabId)
+		{
+			ForegroundTabId = TabId;
+			return SharedThis(this);
+		}
+
+		virtual TSharedPtr<FStack> AsStack() override { return SharedThis(this); }
+
+		const TArray<FTab>& GetTabs() const { return Tabs; }
+		bool GetHideTabWell() const { return bHideTabWell; }
+
+	private:
+		friend class FTabManager;
+		FStack() = default;
+
+		TArray<FTab> Tabs;
+		bool bHideTabWell = false;
+		FTabId ForegroundTabId;
+	};
+
+	class SLATE_API FSplitter : public FLayoutNode
+	{
+	public:
+		TSharedRef<FSplitter> Split(TSharedRef<FLayoutNode> InNode)
+		{
+			ChildNodes.Add(InNode);
+			return SharedThis(this);
+		}
+		TSharedRef<FSplitter> SetOrientation(const EOrientation InOrientation)
+		{
+			Orientation = InOrientation;
+			return SharedThis(this);
+		}
+		TSharedRef<FSplitter> SetSizeCoefficient(const float InSizeCoefficient)
+		{
+			SizeCoefficient = InSizeCoefficient;
+			return SharedThis(this);
+		}
+
+		virtual TSharedPtr<FSplitter> AsSplitter() override { return SharedThis(this); }
+
+		EOrientation GetOrientation() const { return Orientation; }
+		const TArray<TSharedRef<FLayoutNode>>& GetChildNodes() const { return ChildNodes; }
+
+	protected:
+		friend class FTabManager;
+		FSplitter() = default;
+
+		EOrientation Orientation = Orient_Horizontal;
+		TArray<TSharedRef<FLayoutNode>> ChildNodes;
+	};
+
+	/** A splitter that fills a window: the primary area is the editor's own window. */
+	class SLATE_API FArea : public FSplitter
+	{
+	public:
+		TSharedRef<FArea> Split(TSharedRef<FLayoutNode> InNode)
+		{
+			ChildNodes.Add(InNode);
+			return SharedThis(this);
+		}
+		TSharedRef<FArea> SetOrientation(const EOrientation InOrientation)
+		{
+			Orientation = InOrientation;
+			return SharedThis(this);
+		}
+		TSharedRef<FArea> SetSizeCoefficient(const float InSizeCoefficient)
+		{
+			SizeCoefficient = InSizeCoefficient;
+			return SharedThis(this);
+		}
+
+		virtual TSharedPtr<FArea> AsArea() override { return SharedThis(this); }
+
+		bool IsPrimaryArea() const { return bIsPrimary; }
+
+	private:
+		friend class FTabManager;
+		FArea() = default;
+
+		bool bIsPrimary = false;
+	};
+
+	/** A named layout: the areas an editor opens with, kept in the user's layout ini under its name. */
+	class SLATE_API FLayout : public TSharedFromThis<FLayout>
+	{
+	public:
+		TSharedRef<FLayout> AddArea(const TSharedRef<FArea>& InArea)
+		{
+			Areas.Add(InArea);
+			return SharedThis(this);
+		}
+
+		FName GetLayoutName() const { return LayoutName; }
+		const TArray<TSharedRef<FArea>>& GetAreas() const { return Areas; }
+		TSharedPtr<FArea> GetPrimaryArea() const
+		{
+			for (const TSharedRef<FArea>& Area : Areas)
+			{
+				if (Area->IsPrimaryArea())
+				{
+					return Area;
+				}
+			}
+			return TSharedPtr<FArea>();
+		}
+
+	private:
+		friend class FTabManager;
+		explicit FLayout(const FName& InLayoutName)
+			: LayoutName(InLayoutName)
+		{
+		}
+
+		FName LayoutName;
+		TArray<TSharedRef<FArea>> Areas;
+	};
+
+	static TSharedRef<FLayout> NewLayout(const FName LayoutName) { return MakeShareable(new FLayout(LayoutName)); }
+	static TSharedRef<FArea> NewPrimaryArea()
+	{
+		TSharedRef<FArea> Area = MakeShareable(new FArea());
+		Area->bIsPrimary = true;
+		return Area;
+	}
+	static TSharedRef<FArea> NewArea(const float Width, const float Height) { return MakeShareable(new FArea()); }
+	static TSharedRef<FSplitter> NewSplitter() { return MakeShareable(new FSplitter()); }
+	static TSharedRef<FStack> NewStack() { return MakeShareable(new FStack()); }
+
+	/** Opens the layout's tabs: every tab saved as opened is spawned through its spawner. Tabs without a
+	 *  spawner here or among the global nomad spawners are left out, as the engine drops unknown tabs. */
+	void RestoreFrom(const TSharedRef<FLayout>& Layout);
+
 	virtual ~FTabManager()
 	{
 	}

@@ -1,0 +1,78 @@
+// The headless editor's command line: every option is one entry of a table (its name, its value, its
+// help line, a check of the value when the command line is read, and what the user does when it runs).
+// The command line becomes an ordered list of steps, run one after the other in the order given.
+// An option group in a file of its own adds its entries with a function that EditorHost.cpp calls.
+#pragma once
+
+#include "CoreMinimal.h"
+#include "Templates/Function.h"
+
+namespace StandIn
+{
+	class FEditorSession;
+}
+
+namespace EditorHost
+{
+	/** The process's exit codes, the only place they are defined (README and --help list them). */
+	enum class EExitCode : int
+	{
+		/** Everything asked for was done. */
+		Ok = 0,
+		/** Something the user asked for failed as the editor showed it: a settings file that could not be
+		 *  written, an export that failed, a row, entry or button that is not there, a value a box refused. */
+		Failed = 1,
+		/** The command line or the level file cannot be used. */
+		BadInput = 2,
+	};
+
+	/** A line for the user (standard output). */
+	void Say(const FString& Line);
+	/** An error line (standard error). */
+	void SayError(const FString& Line);
+
+	/** What a running journey has at hand. */
+	struct FHostRun
+	{
+		explicit FHostRun(StandIn::FEditorSession& InSession)
+			: Session(InSession)
+		{
+		}
+
+		StandIn::FEditorSession& Session;
+		FString ConfigPath;
+		EExitCode ExitCode = EExitCode::Ok;
+		/** Notifications of the editor already told to the user. */
+		int32 NumNotificationsTold = 0;
+
+		/** Says why on standard error; the run ends with EExitCode::Failed. */
+		void Fail(const FString& Message)
+		{
+			SayError(Message);
+			ExitCode = EExitCode::Failed;
+		}
+
+		/**
+		 * Tells the notifications the editor showed since the last call. With bWarningsFail, a warning
+		 * notification goes to standard error and fails the run (the editor told the user something failed).
+		 */
+		void TellNotifications(bool bWarningsFail);
+	};
+
+	struct FHostOption
+	{
+		/** "--set" */
+		FString Name;
+		/** "\"Label=Value\"" for the help; empty for an option without a value. */
+		FString ValueName;
+		FString Help;
+		/** When the command line is read: why the value cannot be used, or empty. May be unset. */
+		TFunction<FString(const FString& Value)> CheckValue;
+		/** Does what the user does; false stops the journey (the step has called Fail). */
+		TFunction<bool(FHostRun& Run, const FString& Value)> Run;
+		/** A warning notification shown during the step fails the run. */
+		bool bWarningsFail = false;
+		/** The step edits the settings: the settings file is shown again at the end of the run. */
+		bool bEditsSettings = false;
+	};
+}

@@ -1,0 +1,30 @@
+# The main job on the demo stage: open the drop-down, open the "UE to GMA Tool", export into the build
+# tree, then check every file written against our schema of the console's format.
+# -DHOST=<EditorHost> -DPROJECT=<project folder> -DOUT=<export folder> -DXSD=<schema> [-DXMLLINT=<xmllint>]
+cmake_minimum_required(VERSION 3.25)
+
+file(REMOVE_RECURSE ${OUT})
+execute_process(COMMAND ${HOST} --project ${PROJECT} --show-menu --show-tool --export ${OUT} RESULT_VARIABLE rc)
+if(NOT rc EQUAL 0)
+	message(FATAL_ERROR "The headless editor ended with exit code ${rc}.")
+endif()
+
+file(GLOB_RECURSE _files ${OUT}/*.xml)
+list(SORT _files)
+if(NOT XMLLINT)
+	message(STATUS "xmllint not found: the files are not checked against the schema (apt install libxml2-utils).")
+	return()
+endif()
+set(_invalid 0)
+foreach(_f IN LISTS _files)
+	execute_process(COMMAND ${XMLLINT} --noout --schema ${XSD} ${_f} RESULT_VARIABLE _valid OUTPUT_QUIET ERROR_VARIABLE _e)
+	if(_valid EQUAL 0)
+		message(STATUS "valid for the console's schema: ${_f}")
+	else()
+		message(STATUS "NOT valid for the console's schema: ${_f}\n${_e}")
+		math(EXPR _invalid "${_invalid} + 1")
+	endif()
+endforeach()
+if(_invalid GREATER 0)
+	message(FATAL_ERROR "${_invalid} exported file(s) are not valid.")
+endif()

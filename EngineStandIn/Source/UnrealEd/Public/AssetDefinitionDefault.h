@@ -1,0 +1,12 @@
+// UAssetDefinitionDefault: the base of most asset definitions, with the editor's default behaviours.
+#pragma once
+
+#include "CoreMinimal.h"
+#include "AssetDefinition.h"
+#include "AssetDefinitionDefault.generated.h"
+
+UCLASS(Abstract)
+class UNREALED_API UAssetDefinitionDefault : public UAssetDefinition
+{
+	GENERATED_BODY()
+};

@@ -1,0 +1,138 @@
+# Runs the headless editor's prism wheel journeys as a user would and checks what it says and the pictures.
+# -DHOST=<EditorHost> -DWORK=<scratch folder> -DSOURCE=<Tests folder> -DCASE=<fresh|edits|bad-file|bad-option>
+cmake_minimum_required(VERSION 3.25)
+
+function(expect_contains TEXT NEEDLE)
+	string(FIND "${TEXT}" "${NEEDLE}" _at)
+	if(_at EQUAL -1)
+		message(FATAL_ERROR "expected to find:\n  ${NEEDLE}\nin:\n${TEXT}")
+	endif()
+endfunction()
+
+file(REMOVE_RECURSE ${WORK})
+file(MAKE_DIRECTORY ${WORK}/Project)
+
+if(CASE STREQUAL "fresh")
+	execute_process(COMMAND ${HOST} --project ${WORK}/Project --prism-wheel RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err)
+	if(NOT rc EQUAL 0)
+		message(FATAL_ERROR "exit code ${rc}: ${out}${err}")
+	endif()
+	expect_contains("${out}" "Created the prism wheel /Game/PW_PrismWheel.PW_PrismWheel through the factory.
+Opened it as the content browser does: \"ZOR Prism Wheel Editor\" (ZORPrismWheelEditor), standalone.
+  layout ZORPrismWheelEditorLayout
+    area vertical
+      splitter horizontal 0.6
+        stack 0.8: PrismWheelEditorTab (opened)
+        stack 0.2: PrismWheelDetailsTab (opened)
+      stack 0.4: OutputLog (opened, no spawner here)
+  window menu \"ZOR Prism Wheel Tabs\"
+    PrismWheelEditor (icon ZORLightEditorStyle Icons.ZORPrismWheel)
+    Details (icon EditorStyle LevelEditor.Tabs.Details)
+  tab \"PrismWheelEditor\" shows SZORPrismWheelWidget
+")
+	# A new asset has the runtime class's defaults: no facettes, nothing selected, nothing to undo.
+	expect_contains("${out}" "Canvas 600.0 x 600.0:
+  zoom 1.0000 pan 0.0000,0.0000
+  selection: (none)
+  undo history: (none)
+  redo: (none)
+")
+elseif(CASE STREQUAL "edits")
+	execute_process(COMMAND ${HOST} --project ${WORK}/Project --prism-wheel ${SOURCE}/Host/PrismWheel.json --canvas 600,600
+			--click 200,200:shift --drag 300,300:350,330 --drag 60,60:560,250 --wheel 300,300:2 --pan 100,100:140,80
+			--key Delete --undo --redo --key Escape --shots ${WORK}/Shots
+		RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err)
+	if(NOT rc EQUAL 0)
+		message(FATAL_ERROR "exit code ${rc}: ${out}${err}")
+	endif()
+	expect_contains("${out}" "Filled it from ${SOURCE}/Host/PrismWheel.json: 5 facettes, 1 selected.")
+	# Shift-click on facette 0 (centre 200,200) adds it.
+	expect_contains("${out}" "Edit 1: --click 200,200:shift -> handled
+  zoom 1.0000 pan 0.0000,0.0000
+  #0 x=0.3000 y=0.3000 r=0.0800 selected
+  #1 x=0.5000 y=0.5000 r=0.1000 selected
+")
+	# Dragging the selection by (50, 30) moves both by (0.1, 0.06) under one transaction.
+	expect_contains("${out}" "Edit 2: --drag 300,300:350,330 -> handled
+  zoom 1.0000 pan 0.0000,0.0000
+  #0 x=0.4000 y=0.3600 r=0.0800 selected
+  #1 x=0.6000 y=0.5600 r=0.1000 selected
+  #2 x=0.7000 y=0.3000 r=0.0800
+  #3 x=0.3000 y=0.7000 r=0.0800
+  #4 x=0.7000 y=0.7000 r=0.0800
+  selection: 0, 1
+  undo history: Move Facettes
+")
+	# A rectangle from empty canvas over the top half replaces the selection.
+	expect_contains("${out}" "Edit 3: --drag 60,60:560,250 -> handled")
+	expect_contains("${out}" "  selection: 0, 2\n")
+	# Two notches about the centre: zoom 1.2, no pan; the right-button drag of (40, -20) pans by it over 1.2.
+	expect_contains("${out}" "Edit 4: --wheel 300,300:2 -> handled
+  zoom 1.2000 pan 0.0000,0.0000
+")
+	expect_contains("${out}" "Edit 5: --pan 100,100:140,80 -> handled
+  zoom 1.2000 pan 33.3333,-16.6667
+")
+	expect_contains("${out}" "Edit 6: --key Delete -> handled
+  zoom 1.2000 pan 33.3333,-16.6667
+  #0 x=0.6000 y=0.5600 r=0.1000
+  #1 x=0.3000 y=0.7000 r=0.0800
+  #2 x=0.7000 y=0.7000 r=0.0800
+  selection: (none)
+  undo history: Move Facettes | Delete
+  redo: (none)
+")
+	expect_contains("${out}" "Edit 7: --undo -> done
+  zoom 1.2000 pan 33.3333,-16.6667
+  #0 x=0.4000 y=0.3600 r=0.0800 selected
+  #1 x=0.6000 y=0.5600 r=0.1000
+  #2 x=0.7000 y=0.3000 r=0.0800 selected
+  #3 x=0.3000 y=0.7000 r=0.0800
+  #4 x=0.7000 y=0.7000 r=0.0800
+  selection: 0, 2
+  undo history: Move Facettes
+  redo: Delete
+")
+	expect_contains("${out}" "Edit 8: --redo -> done")
+	expect_contains("${out}" "Edit 9: --key Escape -> not handled")
+	foreach(shot 00-open 01-click 02-drag 03-drag 04-wheel 05-pan 06-key-Delete 07-undo 08-redo 09-key-Escape)
+		if(NOT EXISTS ${WORK}/Shots/${shot}.png)
+			message(FATAL_ERROR "no picture ${shot}.png:\n${out}")
+		endif()
+		file(READ ${WORK}/Shots/${shot}.png _head LIMIT 24 HEX)
+		# PNG signature, IHDR, 600 x 600.
+		if(NOT _head STREQUAL "89504e470d0a1a0a0000000d494844520000025800000258")
+			message(FATAL_ERROR "${shot}.png is not a 600 x 600 PNG: ${_head}")
+		endif()
+	endforeach()
+elseif(CASE STREQUAL "bad-file")
+	execute_process(COMMAND ${HOST} --project ${WORK}/Project --prism-wheel ${SOURCE}/Host/PrismWheelBadFacette.json --click 300,300
+		RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err)
+	if(NOT rc EQUAL 2)
+		message(FATAL_ERROR "expected exit code 2, got ${rc}: ${out}${err}")
+	endif()
+	expect_contains("${err}" "EditorHost: prism wheel file ${SOURCE}/Host/PrismWheelBadFacette.json: facette 1 must be [x, y, radius] with three numbers\n")
+	string(FIND "${out}" "Edit 1" _edit)
+	if(NOT _edit EQUAL -1)
+		message(FATAL_ERROR "edits ran on a bad file:\n${out}")
+	endif()
+	file(WRITE ${WORK}/NotJson.json "{\"facettes\": [[0.5, 0.5, 0.1]")
+	execute_process(COMMAND ${HOST} --project ${WORK}/Project --prism-wheel ${WORK}/NotJson.json RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err)
+	if(NOT rc EQUAL 2)
+		message(FATAL_ERROR "expected exit code 2, got ${rc}: ${out}${err}")
+	endif()
+	expect_contains("${err}" "NotJson.json: not valid JSON\n")
+elseif(CASE STREQUAL "bad-option")
+	execute_process(COMMAND ${HOST} --project ${WORK}/Project --prism-wheel --click 300,300:alt RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err)
+	if(NOT rc EQUAL 2)
+		message(FATAL_ERROR "expected exit code 2, got ${rc}: ${out}${err}")
+	endif()
+	expect_contains("${err}" "EditorHost: --click takes X,Y[:shift|:ctrl|:shift+ctrl], got '300,300:alt'")
+	execute_process(COMMAND ${HOST} --project ${WORK}/Project --undo RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err)
+	if(NOT rc EQUAL 2)
+		message(FATAL_ERROR "expected exit code 2, got ${rc}: ${out}${err}")
+	endif()
+	expect_contains("${err}" "EditorHost: canvas edits and --shots need --prism-wheel")
+else()
+	message(FATAL_ERROR "unknown case ${CASE}")
+endif()
