@@ -889,8 +889,6 @@ namespace
 		TArray<FHostStep> Steps;
 		/** The prism wheel journey: its own steps, run after the others. */
 		PrismWheelJourneys::FOptions PrismWheel;
-		/** The details tab and thumbnail of that prism wheel: run after the canvas edits. */
-		PrismWheelDetailsJourneys::FOptions PrismWheelDetails;
 		bool bHelp = false;
 	};
 
@@ -935,16 +933,11 @@ namespace
 			});
 			if (!bSetup && !Option)
 			{
-				const PrismWheelDetailsJourneys::EParseResult DetailsResult = PrismWheelDetailsJourneys::ParseOption(Argc, Argv, Index, OutCommandLine.PrismWheelDetails);
-				if (DetailsResult == PrismWheelDetailsJourneys::EParseResult::Parsed)
+				PrismWheelJourneys::EParseResult PrismWheelResult = PrismWheelDetailsJourneys::ParseOption(Argc, Argv, Index, OutCommandLine.PrismWheel);
+				if (PrismWheelResult == PrismWheelJourneys::EParseResult::NotMine)
 				{
-					continue;
+					PrismWheelResult = PrismWheelJourneys::ParseOption(Argc, Argv, Index, OutCommandLine.PrismWheel);
 				}
-				if (DetailsResult == PrismWheelDetailsJourneys::EParseResult::Bad)
-				{
-					return false;
-				}
-				const PrismWheelJourneys::EParseResult PrismWheelResult = PrismWheelJourneys::ParseOption(Argc, Argv, Index, OutCommandLine.PrismWheel);
 				if (PrismWheelResult == PrismWheelJourneys::EParseResult::Parsed)
 				{
 					continue;
@@ -987,8 +980,7 @@ namespace
 			}
 			OutCommandLine.Steps.Add(FHostStep{Option, Value});
 		}
-		return PrismWheelJourneys::CheckOptions(OutCommandLine.PrismWheel)
-			&& PrismWheelDetailsJourneys::CheckOptions(OutCommandLine.PrismWheelDetails, OutCommandLine.PrismWheel.bPrismWheel);
+		return PrismWheelJourneys::CheckOptions(OutCommandLine.PrismWheel);
 	}
 }
 
@@ -1058,10 +1050,9 @@ int main(int Argc, char** Argv)
 	{
 		Run.ExitCode = static_cast<EExitCode>(PrismWheelJourneys::Run(Session, CommandLine.PrismWheel));
 	}
-	if (Run.ExitCode == EExitCode::Ok)
+	if (Run.ExitCode == EExitCode::Ok && !PrismWheelDetailsJourneys::CheckAllAnswersTaken())
 	{
-		Run.ExitCode = static_cast<EExitCode>(PrismWheelDetailsJourneys::Run(PrismWheelJourneys::GetCurrentPrismWheel(), CommandLine.PrismWheelDetails,
-			CommandLine.PrismWheel.ShotsDir));
+		Run.ExitCode = EExitCode::Failed;
 	}
 	if (bEditedSettings)
 	{

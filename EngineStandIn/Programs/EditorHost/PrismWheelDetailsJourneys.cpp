@@ -93,6 +93,26 @@ namespace PrismWheelDetailsJourneys
 			return TSharedPtr<IDetailsView>();
 		}
 
+		struct FStep
+		{
+			enum class EKind : uint8
+			{
+				Details,
+				Generate,
+				ClearAll,
+				Answer,
+				SetProperty,
+				Thumbnail,
+			};
+			EKind Kind = EKind::Details;
+			/** --answer: "Yes", "No" or "Cancel"; --set-property: the property name. */
+			FString Name;
+			/** --set-property: the value. */
+			FString Value;
+			uint32 Width = 0;
+			uint32 Height = 0;
+		};
+
 		bool DrawThumbnail(UZORPrismWheel* PrismWheel, uint32 Width, uint32 Height, const FString& ShotsDir)
 		{
 			const StandIn::FThumbnailDrawing Drawing = StandIn::DrawThumbnail(PrismWheel, Width, Height);
@@ -128,10 +148,86 @@ namespace PrismWheelDetailsJourneys
 			}
 			return true;
 		}
+
+		/** Does one step on the prism wheel of the journey; false (after saying why) fails the run. */
+		bool RunStep(const FStep& Step, const FString& ShotsDir)
+		{
+			UZORPrismWheel* PrismWheel = PrismWheelJourneys::GetCurrentPrismWheel();
+			if (PrismWheel == nullptr)
+			{
+				SayError(TEXT("EditorHost: there is no prism wheel to work on"));
+				return false;
+			}
+			if (Step.Kind == FStep::EKind::Answer)
+			{
+				StandIn::AnswerNextMessageDialog(Step.Name.Equals(TEXT("Yes"), ESearchCase::CaseSensitive) ? EAppReturnType::Yes
+					: Step.Name.Equals(TEXT("No"), ESearchCase::CaseSensitive) ? EAppReturnType::No : EAppReturnType::Cancel);
+				return true;
+			}
+			if (Step.Kind == FStep::EKind::Thumbnail)
+			{
+				return DrawThumbnail(PrismWheel, Step.Width, Step.Height, ShotsDir);
+			}
+
+			const TSharedPtr<IDetailsView> DetailsView = FindEditorDetailsView(PrismWheel);
+			if (!DetailsView.IsValid())
+			{
+				SayError(TEXT("EditorHost: the prism wheel editor shows no details tab"));
+				return false;
+			}
+			switch (Step.Kind)
+			{
+			case FStep::EKind::Details:
+				Say(FString::Printf(TEXT("Details tab of %s:"), *PrismWheel->GetName()));
+				PrintPanel(*DetailsView);
+				// As the user opens every advanced section; they stay open for the edits that follow.
+				StandIn::ExpandAllAdvancedSections(*DetailsView);
+				Say(TEXT("With every advanced section expanded:"));
+				PrintPanel(*DetailsView);
+				return true;
+			case FStep::EKind::Generate:
+			case FStep::EKind::ClearAll:
+			{
+				const TCHAR* Button = Step.Kind == FStep::EKind::Generate ? TEXT("Generate") : TEXT("Clear all");
+				const int32 QuestionsBefore = StandIn::GetMessageDialogs().Num();
+				if (!StandIn::ClickDetailsButton(*DetailsView, Button))
+				{
+					SayError(FString::Printf(TEXT("EditorHost: the details tab has no \"%s\" button"), Button));
+					return false;
+				}
+				Say(FString::Printf(TEXT("Clicked \"%s\" in the details tab."), Button));
+				const bool bAnswered = ReportQuestions(QuestionsBefore);
+				PrismWheelJourneys::PrintPrismWheel(PrismWheel);
+				if (!bAnswered)
+				{
+					SayError(TEXT("EditorHost: a question was not answered (give --answer Yes|No|Cancel before the click)"));
+					return false;
+				}
+				return true;
+			}
+			case FStep::EKind::SetProperty:
+			{
+				FString Error;
+				if (!StandIn::SetDetailsProperty(*DetailsView, Step.Name, Step.Value, Error))
+				{
+					SayError(FString::Printf(TEXT("EditorHost: --set-property %s=%s: %s"), *Step.Name, *Step.Value, *Error));
+					return false;
+				}
+				FString Shown;
+				UE::StandIn::FindDetailsPropertyHandle(*DetailsView, FName(*Step.Name))->GetValueAsFormattedString(Shown);
+				Say(FString::Printf(TEXT("Set %s to %s in the details tab; it shows %s."), *Step.Name, *Step.Value, *Shown));
+				PrismWheelJourneys::PrintPrismWheel(PrismWheel);
+				return true;
+			}
+			default:
+				return true;
+			}
+		}
 	}
 
-	EParseResult ParseOption(int Argc, char** Argv, int& Index, FOptions& Options)
+	PrismWheelJourneys::EParseResult ParseOption(int Argc, char** Argv, int& Index, PrismWheelJourneys::FOptions& Options)
 	{
+		using PrismWheelJourneys::EParseResult;
 		const std::string Arg = Argv[Index];
 		const bool bTakesValue = Arg == "--answer" || Arg == "--set-property" || Arg == "--thumbnail";
 		const bool bMine = bTakesValue || Arg == "--details" || Arg == "--generate" || Arg == "--clear-all";
@@ -146,6 +242,7 @@ namespace PrismWheelDetailsJourneys
 		}
 
 		FStep Step;
+		FString Text = UTF8_TO_TCHAR(Arg.c_str());
 		if (Arg == "--details")
 		{
 			Step.Kind = FStep::EKind::Details;
@@ -158,55 +255,51 @@ namespace PrismWheelDetailsJourneys
 		{
 			Step.Kind = FStep::EKind::ClearAll;
 		}
-		else if (Arg == "--answer")
-		{
-			const FString Answer = UTF8_TO_TCHAR(Argv[++Index]);
-			// The buttons' own words, as the dialog shows them.
-			if (!Answer.Equals(TEXT("Yes"), ESearchCase::CaseSensitive) && !Answer.Equals(TEXT("No"), ESearchCase::CaseSensitive)
-				&& !Answer.Equals(TEXT("Cancel"), ESearchCase::CaseSensitive))
-			{
-				SayError(FString::Printf(TEXT("EditorHost: --answer takes Yes, No or Cancel, got '%s'"), *Answer));
-				return EParseResult::Bad;
-			}
-			Step.Kind = FStep::EKind::Answer;
-			Step.Name = Answer;
-		}
-		else if (Arg == "--set-property")
-		{
-			const FString Assignment = UTF8_TO_TCHAR(Argv[++Index]);
-			FString Name;
-			FString Value;
-			if (!Assignment.Split(TEXT("="), &Name, &Value) || Name.IsEmpty() || Value.IsEmpty())
-			{
-				SayError(FString::Printf(TEXT("EditorHost: --set-property needs \"NAME=VALUE\", got '%s'"), *Assignment));
-				return EParseResult::Bad;
-			}
-			Step.Kind = FStep::EKind::SetProperty;
-			Step.Name = Name;
-			Step.Value = Value;
-		}
 		else
 		{
-			const FString Size = UTF8_TO_TCHAR(Argv[++Index]);
-			if (!ParseSize(Size, Step.Width, Step.Height))
+			const FString Value = UTF8_TO_TCHAR(Argv[++Index]);
+			Text += TEXT(" ") + Value;
+			if (Arg == "--answer")
 			{
-				SayError(FString::Printf(TEXT("EditorHost: --thumbnail needs W,H (whole numbers from 1 to 4096), got '%s'"), *Size));
-				return EParseResult::Bad;
+				// The buttons' own words, as the dialog shows them.
+				if (!Value.Equals(TEXT("Yes"), ESearchCase::CaseSensitive) && !Value.Equals(TEXT("No"), ESearchCase::CaseSensitive)
+					&& !Value.Equals(TEXT("Cancel"), ESearchCase::CaseSensitive))
+				{
+					SayError(FString::Printf(TEXT("EditorHost: --answer takes Yes, No or Cancel, got '%s'"), *Value));
+					return EParseResult::Bad;
+				}
+				Step.Kind = FStep::EKind::Answer;
+				Step.Name = Value;
 			}
-			Step.Kind = FStep::EKind::Thumbnail;
+			else if (Arg == "--set-property")
+			{
+				if (!Value.Split(TEXT("="), &Step.Name, &Step.Value) || Step.Name.IsEmpty() || Step.Value.IsEmpty())
+				{
+					SayError(FString::Printf(TEXT("EditorHost: --set-property needs \"NAME=VALUE\", got '%s'"), *Value));
+					return EParseResult::Bad;
+				}
+				Step.Kind = FStep::EKind::SetProperty;
+			}
+			else
+			{
+				if (!ParseSize(Value, Step.Width, Step.Height))
+				{
+					SayError(FString::Printf(TEXT("EditorHost: --thumbnail needs W,H (whole numbers from 1 to 4096), got '%s'"), *Value));
+					return EParseResult::Bad;
+				}
+				Step.Kind = FStep::EKind::Thumbnail;
+			}
 		}
-		Options.Steps.Add(Step);
-		return EParseResult::Parsed;
-	}
 
-	bool CheckOptions(const FOptions& Options, bool bPrismWheel)
-	{
-		if (!bPrismWheel && Options.Steps.Num() > 0)
+		PrismWheelJourneys::FCanvasEdit Edit;
+		Edit.Kind = PrismWheelJourneys::FCanvasEdit::EKind::Elsewhere;
+		Edit.Text = Text;
+		Edit.Run = [Step](const PrismWheelJourneys::FOptions& JourneyOptions)
 		{
-			SayError(TEXT("EditorHost: the details and thumbnail options need --prism-wheel"));
-			return false;
-		}
-		return true;
+			return RunStep(Step, JourneyOptions.ShotsDir);
+		};
+		Options.Edits.Add(Edit);
+		return EParseResult::Parsed;
 	}
 
 	void PrintUsage()
@@ -221,88 +314,14 @@ namespace PrismWheelDetailsJourneys
 		Say(TEXT("                      (with --shots DIR also DIR/Thumbnail_WxH.png)"));
 	}
 
-	int32 Run(UZORPrismWheel* PrismWheel, const FOptions& Options, const FString& ShotsDir)
+	bool CheckAllAnswersTaken()
 	{
-		if (Options.Steps.IsEmpty())
-		{
-			return 0;
-		}
-		if (PrismWheel == nullptr)
-		{
-			SayError(TEXT("EditorHost: there is no prism wheel to show in the details tab"));
-			return 1;
-		}
-		TSharedPtr<IDetailsView> DetailsView = FindEditorDetailsView(PrismWheel);
-		if (!DetailsView.IsValid())
-		{
-			SayError(TEXT("EditorHost: the prism wheel editor shows no details tab"));
-			return 1;
-		}
-
-		for (const FStep& Step : Options.Steps)
-		{
-			switch (Step.Kind)
-			{
-			case FStep::EKind::Details:
-				Say(FString::Printf(TEXT("Details tab of %s:"), *PrismWheel->GetName()));
-				PrintPanel(*DetailsView);
-				// As the user opens every advanced section; they stay open for the steps that follow.
-				StandIn::ExpandAllAdvancedSections(*DetailsView);
-				Say(TEXT("With every advanced section expanded:"));
-				PrintPanel(*DetailsView);
-				break;
-			case FStep::EKind::Answer:
-				StandIn::AnswerNextMessageDialog(Step.Name.Equals(TEXT("Yes"), ESearchCase::CaseSensitive) ? EAppReturnType::Yes
-					: Step.Name.Equals(TEXT("No"), ESearchCase::CaseSensitive) ? EAppReturnType::No : EAppReturnType::Cancel);
-				break;
-			case FStep::EKind::Generate:
-			case FStep::EKind::ClearAll:
-			{
-				const TCHAR* Button = Step.Kind == FStep::EKind::Generate ? TEXT("Generate") : TEXT("Clear all");
-				const int32 QuestionsBefore = StandIn::GetMessageDialogs().Num();
-				if (!StandIn::ClickDetailsButton(*DetailsView, Button))
-				{
-					SayError(FString::Printf(TEXT("EditorHost: the details tab has no \"%s\" button"), Button));
-					return 1;
-				}
-				Say(FString::Printf(TEXT("Clicked \"%s\" in the details tab."), Button));
-				const bool bAnswered = ReportQuestions(QuestionsBefore);
-				PrismWheelJourneys::PrintPrismWheel(PrismWheel);
-				if (!bAnswered)
-				{
-					SayError(TEXT("EditorHost: a question was not answered (give --answer Yes|No|Cancel before the click)"));
-					return 1;
-				}
-				break;
-			}
-			case FStep::EKind::SetProperty:
-			{
-				FString Error;
-				if (!StandIn::SetDetailsProperty(*DetailsView, Step.Name, Step.Value, Error))
-				{
-					SayError(FString::Printf(TEXT("EditorHost: --set-property %s=%s: %s"), *Step.Name, *Step.Value, *Error));
-					return 1;
-				}
-				FString Shown;
-				UE::StandIn::FindDetailsPropertyHandle(*DetailsView, FName(*Step.Name))->GetValueAsFormattedString(Shown);
-				Say(FString::Printf(TEXT("Set %s to %s in the details tab; it shows %s."), *Step.Name, *Step.Value, *Shown));
-				PrismWheelJourneys::PrintPrismWheel(PrismWheel);
-				break;
-			}
-			case FStep::EKind::Thumbnail:
-				if (!DrawThumbnail(PrismWheel, Step.Width, Step.Height, ShotsDir))
-				{
-					return 1;
-				}
-				break;
-			}
-		}
 		const int32 Unused = StandIn::GetPendingMessageDialogAnswers();
 		if (Unused > 0)
 		{
 			SayError(FString::Printf(TEXT("EditorHost: %d answer(s) given with --answer found no question"), Unused));
-			return 1;
+			return false;
 		}
-		return 0;
+		return true;
 	}
 }

@@ -1,59 +1,20 @@
-// The headless editor's journeys through the details tab and the thumbnail of the prism wheel of
-// --prism-wheel: --details, --generate, --clear-all, --answer, --set-property, --thumbnail.
+// The headless editor's edits in the details tab of the prism wheel editor and of its thumbnail:
+// --details, --generate, --clear-all, --answer, --set-property, --thumbnail. They join the prism wheel's
+// edits in the order given and work on the prism wheel that --prism-wheel opened.
 #pragma once
 
 #include "CoreMinimal.h"
-
-class UZORPrismWheel;
+#include "PrismWheelJourneys.h"
 
 namespace PrismWheelDetailsJourneys
 {
-	struct FStep
-	{
-		enum class EKind : uint8
-		{
-			Details,
-			Generate,
-			ClearAll,
-			Answer,
-			SetProperty,
-			Thumbnail,
-		};
-		EKind Kind = EKind::Details;
-		/** --answer: "Yes", "No" or "Cancel"; --set-property: the property name. */
-		FString Name;
-		/** --set-property: the value. */
-		FString Value;
-		uint32 Width = 0;
-		uint32 Height = 0;
-	};
-
-	struct FOptions
-	{
-		TArray<FStep> Steps;
-	};
-
-	enum class EParseResult : uint8
-	{
-		/** Not one of these options. */
-		NotMine,
-		Parsed,
-		/** One of these options with a bad value; the reason was said. */
-		Bad,
-	};
-
-	/** Reads the option at Argv[Index] (and its value, moving Index past it). */
-	EParseResult ParseOption(int Argc, char** Argv, int& Index, FOptions& Options);
-	/** False (and says why) when these options are given without a prism wheel to work on. */
-	bool CheckOptions(const FOptions& Options, bool bPrismWheel);
+	/**
+	 * Reads the option at Argv[Index] (and its value, moving Index past it) into an edit of the prism
+	 * wheel journey. Parsed, NotMine, or Bad (the reason was said).
+	 */
+	PrismWheelJourneys::EParseResult ParseOption(int Argc, char** Argv, int& Index, PrismWheelJourneys::FOptions& Options);
 	void PrintUsage();
 
-	/**
-	 * Runs the steps in order in the details tab of the prism wheel's editor; after each edit the wheel is
-	 * printed as the canvas journeys print it. ShotsDir (may be empty) receives the thumbnail pictures.
-	 * Returns the exit code: 0, or 1 when a step failed as a user would see it (a question nobody
-	 * answered, a property the panel does not show, a value it refuses, an answer that no question took,
-	 * a picture not written); the run stops at the first failure.
-	 */
-	int32 Run(UZORPrismWheel* PrismWheel, const FOptions& Options, const FString& ShotsDir);
+	/** False (and says why) when an answer given with --answer found no question by the end of the run. */
+	bool CheckAllAnswersTaken();
 }
