@@ -15,6 +15,7 @@
 #include "Misc/ConfigCacheIni.h"
 #include "Misc/FileHelper.h"
 #include "Misc/Paths.h"
+#include "PrismWheelDetailsJourneys.h"
 #include "PrismWheelJourneys.h"
 #include "StandIn/NotificationHooks.h"
 #include "StandIn/SlateFrameworkHooks.h"
@@ -902,6 +903,7 @@ namespace
 			Say(FString::Printf(TEXT("  %-21s %s"), *Usage, *Option.Help));
 		}
 		PrismWheelJourneys::PrintUsage();
+		PrismWheelDetailsJourneys::PrintUsage();
 		Say(TEXT("  --help                this text"));
 		Say(TEXT("--project and --level apply first; every other option runs in the order given, each as one step."));
 		Say(TEXT("The prism wheel options (from --prism-wheel on in this list) run after the others, in the order given."));
@@ -931,7 +933,11 @@ namespace
 			});
 			if (!bSetup && !Option)
 			{
-				const PrismWheelJourneys::EParseResult PrismWheelResult = PrismWheelJourneys::ParseOption(Argc, Argv, Index, OutCommandLine.PrismWheel);
+				PrismWheelJourneys::EParseResult PrismWheelResult = PrismWheelDetailsJourneys::ParseOption(Argc, Argv, Index, OutCommandLine.PrismWheel);
+				if (PrismWheelResult == PrismWheelJourneys::EParseResult::NotMine)
+				{
+					PrismWheelResult = PrismWheelJourneys::ParseOption(Argc, Argv, Index, OutCommandLine.PrismWheel);
+				}
 				if (PrismWheelResult == PrismWheelJourneys::EParseResult::Parsed)
 				{
 					continue;
@@ -1043,6 +1049,10 @@ int main(int Argc, char** Argv)
 	if (Run.ExitCode == EExitCode::Ok)
 	{
 		Run.ExitCode = static_cast<EExitCode>(PrismWheelJourneys::Run(Session, CommandLine.PrismWheel));
+	}
+	if (Run.ExitCode == EExitCode::Ok && !PrismWheelDetailsJourneys::CheckAllAnswersTaken())
+	{
+		Run.ExitCode = EExitCode::Failed;
 	}
 	if (bEditedSettings)
 	{
