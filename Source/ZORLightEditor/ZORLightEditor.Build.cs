@@ -19,7 +19,9 @@ public class ZORLightEditor : ModuleRules
 			"LevelEditor",
 			"Projects",
 			"DesktopPlatform",
-			"MainFrame"
+			"MainFrame",
+			"PropertyEditor",
+			"AssetRegistry"
 		});
 
 		// The prism wheel asset type: its public headers derive from editor classes.

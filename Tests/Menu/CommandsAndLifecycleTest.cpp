@@ -131,7 +131,7 @@ TEST_F(FMenuTest, CommandsAreMappedIntoTheLevelEditorsGlobalList)
 	EXPECT_EQ(FixtureRefreshes() - RefreshesBefore, 3);
 }
 
-TEST(ModuleRegistrations, StartupThenShutdownLeavesOnlyTheStyleAndTheMappings)
+TEST(ModuleRegistrations, StartupThenShutdownLeavesOnlyTheStyleTheMappingsAndTheThumbnailRenderer)
 {
 	StandIn::FEditorSession Session;
 	FZORLightEditorModule* Module = static_cast<FZORLightEditorModule*>(Session.InitializeModuleOnly(EditorModuleName));
@@ -146,6 +146,9 @@ TEST(ModuleRegistrations, StartupThenShutdownLeavesOnlyTheStyleAndTheMappings)
 	EXPECT_TRUE(Started.BindingContexts.Contains(TEXT("ZORLightditor.SpawnUEtoGMATab")));
 	EXPECT_TRUE(Started.ToolMenuEntries.Contains(TEXT("LevelEditor.LevelEditorToolBar.User/ZORLight")));
 	EXPECT_TRUE(Started.ToolMenuEntries.Contains(TEXT("LevelEditor.LevelEditorToolBar.User/ZORLight/ZORLightMenu")));
+	EXPECT_EQ(Started.ClassLayouts, TArray<FString>({TEXT("ZORPrismWheel")}));
+	const FString ThumbnailRenderer = TEXT("ZORPrismWheel=ZORPrismWheelThumbnailRenderer");
+	EXPECT_EQ(Started.ThumbnailRenderers, TArray<FString>({ThumbnailRenderer}));
 	const TArray<FString> Mappings = {
 		TEXT("ZORLightditor.SpawnUEtoGMATab"),
 		TEXT("ZORLightditor.ToggleSmokeEnable"),
@@ -168,11 +171,15 @@ TEST(ModuleRegistrations, StartupThenShutdownLeavesOnlyTheStyleAndTheMappings)
 		EXPECT_TRUE(After.GlobalCommandMappings.Contains(Mapping)) << TCHAR_TO_UTF8(*Mapping);
 	}
 	EXPECT_EQ(Without(After.GlobalCommandMappings, Mappings), Before.GlobalCommandMappings);
+	// The thumbnail renderer stays registered until the editor's thumbnail manager goes.
+	EXPECT_EQ(After.ThumbnailRenderers, TArray<FString>({ThumbnailRenderer}));
+	EXPECT_EQ(Without(After.ThumbnailRenderers, {ThumbnailRenderer}), Before.ThumbnailRenderers);
 	// Everything else is as it was.
 	EXPECT_EQ(After.BindingContexts, Before.BindingContexts);
 	EXPECT_EQ(After.NomadTabSpawners, Before.NomadTabSpawners);
 	EXPECT_EQ(After.OpenTabs, Before.OpenTabs);
 	EXPECT_EQ(After.ToolMenuEntries, Before.ToolMenuEntries);
+	EXPECT_EQ(After.ClassLayouts, Before.ClassLayouts);
 	EXPECT_FALSE(AnyStartsWith(After.BindingContexts, TEXT("ZORLightditor")));
 	EXPECT_EQ(Session.GetEnsureCount(), 0);
 }
@@ -212,5 +219,8 @@ TEST(ModuleRegistrations, RestartRegistersAgain)
 	const FToolMenuSection* Section = StandIn::FindToolMenuSection(ZORTests::ToolbarMenu, ZORTests::ToolbarSection);
 	ASSERT_NE(Section, nullptr);
 	EXPECT_EQ(Section->Blocks.Num(), 2);
+	// The renderer left in place is replaced, not registered twice.
+	EXPECT_EQ(Started.ClassLayouts, TArray<FString>({TEXT("ZORPrismWheel")}));
+	EXPECT_EQ(Started.ThumbnailRenderers, TArray<FString>({TEXT("ZORPrismWheel=ZORPrismWheelThumbnailRenderer")}));
 	Module->ShutdownModule();
 }

@@ -16,6 +16,7 @@
 #include "Misc/FileHelper.h"
 #include "Misc/Paths.h"
 #include "MaterialJourneys.h"
+#include "PrismWheelDetailsJourneys.h"
 #include "PrismWheelJourneys.h"
 #include "StandIn/NotificationHooks.h"
 #include "StandIn/SlateFrameworkHooks.h"
@@ -905,6 +906,7 @@ namespace
 			Say(FString::Printf(TEXT("  %-21s %s"), *Usage, *Option.Help));
 		}
 		PrismWheelJourneys::PrintUsage();
+		PrismWheelDetailsJourneys::PrintUsage();
 		MaterialJourneys::PrintUsage();
 		Say(TEXT("  --help                this text"));
 		Say(TEXT("--project and --level apply first; every other option runs in the order given, each as one step."));
@@ -935,7 +937,11 @@ namespace
 			});
 			if (!bSetup && !Option)
 			{
-				const PrismWheelJourneys::EParseResult PrismWheelResult = PrismWheelJourneys::ParseOption(Argc, Argv, Index, OutCommandLine.PrismWheel);
+				PrismWheelJourneys::EParseResult PrismWheelResult = PrismWheelDetailsJourneys::ParseOption(Argc, Argv, Index, OutCommandLine.PrismWheel);
+				if (PrismWheelResult == PrismWheelJourneys::EParseResult::NotMine)
+				{
+					PrismWheelResult = PrismWheelJourneys::ParseOption(Argc, Argv, Index, OutCommandLine.PrismWheel);
+				}
 				if (PrismWheelResult == PrismWheelJourneys::EParseResult::Parsed)
 				{
 					continue;
@@ -1056,6 +1062,10 @@ int main(int Argc, char** Argv)
 	if (Run.ExitCode == EExitCode::Ok)
 	{
 		Run.ExitCode = static_cast<EExitCode>(PrismWheelJourneys::Run(Session, CommandLine.PrismWheel));
+	}
+	if (Run.ExitCode == EExitCode::Ok && !PrismWheelDetailsJourneys::CheckAllAnswersTaken())
+	{
+		Run.ExitCode = EExitCode::Failed;
 	}
 	if (Run.ExitCode == EExitCode::Ok && CommandLine.Material.bRequested)
 	{

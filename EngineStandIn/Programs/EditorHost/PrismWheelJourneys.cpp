@@ -253,6 +253,15 @@ namespace PrismWheelJourneys
 		{
 			switch (Edit.Kind)
 			{
+			case FCanvasEdit::EKind::Elsewhere:
+			{
+				// "--set-property FacetteSize=0.3" -> "set-property"
+				FString Name = Edit.Text;
+				Name.RemoveFromStart(TEXT("--"));
+				FString Option;
+				FString Value;
+				return Name.Split(TEXT(" "), &Option, &Value) ? Option : Name;
+			}
 			case FCanvasEdit::EKind::Click:
 				return TEXT("click");
 			case FCanvasEdit::EKind::Drag:
@@ -277,6 +286,8 @@ namespace PrismWheelJourneys
 			const TSharedRef<SWidget> Widget = Canvas.Canvas.ToSharedRef();
 			switch (Edit.Kind)
 			{
+			case FCanvasEdit::EKind::Elsewhere:
+				return false;
 			case FCanvasEdit::EKind::Click:
 			{
 				const bool bDown = StandIn::MouseDownAt(Widget, Canvas.Geometry, Edit.From, EKeys::LeftMouseButton, Edit.bShift, Edit.bCtrl).IsEventHandled();
@@ -406,7 +417,7 @@ namespace PrismWheelJourneys
 	{
 		if (!Options.bPrismWheel && (Options.Edits.Num() > 0 || !Options.ShotsDir.IsEmpty()))
 		{
-			SayError(TEXT("EditorHost: canvas edits and --shots need --prism-wheel"));
+			SayError(TEXT("EditorHost: canvas, details and thumbnail edits and --shots need --prism-wheel"));
 			return false;
 		}
 		return true;
@@ -553,6 +564,17 @@ namespace PrismWheelJourneys
 		for (int32 Number = 0; Number < Options.Edits.Num(); ++Number)
 		{
 			const FCanvasEdit& Edit = Options.Edits[Number];
+			if (Edit.Kind == FCanvasEdit::EKind::Elsewhere)
+			{
+				Say(FString::Printf(TEXT("Edit %d: %s"), Number + 1, *Edit.Text));
+				if (!Edit.Run(Options))
+				{
+					return 1;
+				}
+				// What the canvas shows after an edit made elsewhere.
+				bPicturesOk &= TakePicture(Canvas, Options, Number + 1, PictureName(Edit));
+				continue;
+			}
 			const bool bTaken = RunEdit(Session, Canvas, Edit);
 			const bool bHistory = Edit.Kind == FCanvasEdit::EKind::Undo || Edit.Kind == FCanvasEdit::EKind::Redo;
 			Say(FString::Printf(TEXT("Edit %d: %s -> %s"), Number + 1, *Edit.Text,

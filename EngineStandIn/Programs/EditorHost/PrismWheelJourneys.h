@@ -4,6 +4,7 @@
 #pragma once
 
 #include "CoreMinimal.h"
+#include "Templates/Function.h"
 
 class UZORPrismWheel;
 
@@ -14,6 +15,8 @@ namespace StandIn
 
 namespace PrismWheelJourneys
 {
+	struct FOptions;
+
 	/** One edit on the canvas, in the order given on the command line. */
 	struct FCanvasEdit
 	{
@@ -26,6 +29,8 @@ namespace PrismWheelJourneys
 			Key,
 			Undo,
 			Redo,
+			/** An edit made elsewhere in the editor (its details tab, the thumbnail); Run does it and says what happened. */
+			Elsewhere,
 		};
 		EKind Kind = EKind::Click;
 		FVector2D From = FVector2D(0.0, 0.0);
@@ -36,6 +41,8 @@ namespace PrismWheelJourneys
 		FString KeyName;
 		/** As given on the command line, for the report and the picture's name. */
 		FString Text;
+		/** Elsewhere: does the edit; false fails the run (it said why). */
+		TFunction<bool(const FOptions& Options)> Run;
 	};
 
 	struct FOptions

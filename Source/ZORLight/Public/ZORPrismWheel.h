@@ -40,11 +40,12 @@ public:
 	UPROPERTY(EditAnywhere, BlueprintReadWrite, Category = "PrismSettings")
 	bool bSameSize = true;
 
-	UPROPERTY(EditAnywhere, BlueprintReadWrite, Category = "PrismSettings")
+	/** Edited on the facette canvas; the raw array stays in the details panel's advanced section. */
+	UPROPERTY(EditAnywhere, AdvancedDisplay, BlueprintReadWrite, Category = "PrismSettings")
 	TArray<FPrismWheelFacette> Facettes;
 
 	/** Indices into Facettes of the facettes selected on the canvas. */
-	UPROPERTY(VisibleAnywhere, BlueprintReadOnly, Category = "PrismSettings")
+	UPROPERTY(VisibleAnywhere, AdvancedDisplay, BlueprintReadOnly, Category = "PrismSettings")
 	TSet<int32> SelectedCircles;
 
 	/** Share of the beam's intensity that each facette adds to the split beams. */

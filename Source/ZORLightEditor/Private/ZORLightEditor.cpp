@@ -13,8 +13,10 @@
 #include "LevelEditor.h"
 #include "Misc/Paths.h"
 #include "Modules/ModuleManager.h"
+#include "PropertyEditorModule.h"
 #include "Styling/AppStyle.h"
 #include "Textures/SlateIcon.h"
+#include "ThumbnailRendering/ThumbnailManager.h"
 #include "ToolMenus.h"
 #include "UObject/UObjectBase.h"
 #include "Widgets/Input/SSegmentedControl.h"
@@ -24,12 +26,15 @@
 #include "Widgets/SBoxPanel.h"
 #include "Widgets/Docking/SDockTab.h"
 #include "Widgets/Text/STextBlock.h"
+#include "PrismWheel/ZORPrismWheelDetails.h"
 #include "UEtoGMA/SFixturePatchList.h"
 #include "ZORCommands.h"
 #include "ZORFixtureActor.h"
 #include "ZORFixtureActorBase.h"
 #include "ZORFixtureActorStrip.h"
 #include "ZORLightEditorStyle.h"
+#include "ZORPrismWheel.h"
+#include "ZORPrismWheelThumbnailRenderer.h"
 
 #define LOCTEXT_NAMESPACE "ZORLightNamespace"
 
@@ -116,6 +121,12 @@ void FZORLightEditorModule::StartupModule()
 	ConfigPath = FPaths::Combine(FPaths::ProjectConfigDir(), ZORLightSettings::FileName);
 	ConfigFile.Read(ConfigPath);
 
+	FPropertyEditorModule& PropertyEditorModule = FModuleManager::LoadModuleChecked<FPropertyEditorModule>(TEXT("PropertyEditor"));
+	PropertyEditorModule.RegisterCustomClassLayout(UZORPrismWheel::StaticClass()->GetFName(),
+		FOnGetDetailCustomizationInstance::CreateStatic(&FZORPrismWheelDetails::MakeInstance));
+
+	UThumbnailManager::Get().RegisterCustomRenderer(UZORPrismWheel::StaticClass(), UZORPrismWheelThumbnailRenderer::StaticClass());
+
 	FGlobalTabmanager::Get()->RegisterNomadTabSpawner(UEtoGMATabName,
 		FOnSpawnTab::CreateRaw(this, &FZORLightEditorModule::OnSpawnUEtoGMATab))
 		.SetDisplayName(LOCTEXT("UEtoGMATabTitle", "UE to GMA Tool"))
@@ -141,6 +152,9 @@ void FZORLightEditorModule::ShutdownModule()
 	{
 		UToolMenus::Get()->RemoveSection(ZORLightToolbar::ToolbarMenuName, ZORLightToolbar::SectionName);
 	}
+
+	FPropertyEditorModule& PropertyEditorModule = FModuleManager::LoadModuleChecked<FPropertyEditorModule>(TEXT("PropertyEditor"));
+	PropertyEditorModule.UnregisterCustomClassLayout(UZORPrismWheel::StaticClass()->GetFName());
 
 	// The mappings in the level editor's global list stay; they are only reached through these commands.
 	FZORCommands::Unregister();

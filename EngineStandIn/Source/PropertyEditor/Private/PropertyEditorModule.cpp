@@ -1,45 +1,83 @@
 #include "PropertyEditorModule.h"
 
 #include "Modules/ModuleManager.h"
-#include "Widgets/DeclarativeSyntaxSupport.h"
+#include "SDetailsView.h"
 
 IMPLEMENT_MODULE(FPropertyEditorModule, PropertyEditor);
 
-namespace
+void FPropertyEditorModule::StartupModule()
 {
-	/** A details view that holds the objects it shows. */
-	class SStandInDetailsView : public IDetailsView
+}
+
+void FPropertyEditorModule::ShutdownModule()
+{
+	DetailViews.Empty();
+	ClassLayouts.Empty();
+}
+
+void FPropertyEditorModule::RegisterCustomClassLayout(FName ClassName, FOnGetDetailCustomizationInstance DetailLayoutDelegate, FRegisterCustomClassLayoutParams Params)
+{
+	if (ClassName.IsNone())
 	{
-	public:
-		SLATE_BEGIN_ARGS(SStandInDetailsView)
+		return;
+	}
+	for (FClassLayout& Layout : ClassLayouts)
+	{
+		if (Layout.ClassName == ClassName)
 		{
+			Layout.Delegate = DetailLayoutDelegate;
+			Layout.Params = Params;
+			return;
 		}
-		SLATE_END_ARGS()
+	}
+	ClassLayouts.Add(FClassLayout{ClassName, DetailLayoutDelegate, Params});
+}
 
-		void Construct(const FArguments& InArgs)
+void FPropertyEditorModule::UnregisterCustomClassLayout(FName ClassName)
+{
+	ClassLayouts.RemoveAll([ClassName](const FClassLayout& Layout) { return Layout.ClassName == ClassName; });
+}
+
+void FPropertyEditorModule::NotifyCustomizationModuleChanged()
+{
+	DetailViews.RemoveAll([](const TWeakPtr<IDetailsView>& View) { return !View.IsValid(); });
+	const TArray<TWeakPtr<IDetailsView>> Views = DetailViews;
+	for (const TWeakPtr<IDetailsView>& WeakView : Views)
+	{
+		if (TSharedPtr<IDetailsView> View = WeakView.Pin())
 		{
+			View->ForceRefresh();
 		}
-
-		virtual void SetObject(UObject* InObject, bool bForceRefresh) override
-		{
-			SelectedObjects.Reset();
-			if (InObject)
-			{
-				SelectedObjects.Add(InObject);
-			}
-		}
-
-		virtual const TArray<TWeakObjectPtr<UObject>>& GetSelectedObjects() const override
-		{
-			return SelectedObjects;
-		}
-
-	private:
-		TArray<TWeakObjectPtr<UObject>> SelectedObjects;
-	};
+	}
 }
 
 TSharedRef<IDetailsView> FPropertyEditorModule::CreateDetailView(const FDetailsViewArgs& DetailsViewArgs)
 {
-	return SNew(SStandInDetailsView);
+	DetailViews.RemoveAll([](const TWeakPtr<IDetailsView>& View) { return !View.IsValid(); });
+	TSharedRef<SDetailsView> View = SNew(SDetailsView)
+		.DetailsViewArgs(DetailsViewArgs);
+	DetailViews.Add(View);
+	return View;
+}
+
+const FOnGetDetailCustomizationInstance* FPropertyEditorModule::FindCustomClassLayout(FName ClassName) const
+{
+	for (const FClassLayout& Layout : ClassLayouts)
+	{
+		if (Layout.ClassName == ClassName)
+		{
+			return &Layout.Delegate;
+		}
+	}
+	return nullptr;
+}
+
+TArray<FName> FPropertyEditorModule::GetCustomClassLayoutNames() const
+{
+	TArray<FName> Names;
+	for (const FClassLayout& Layout : ClassLayouts)
+	{
+		Names.Add(Layout.ClassName);
+	}
+	return Names;
 }

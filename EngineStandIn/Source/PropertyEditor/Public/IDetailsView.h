@@ -1,4 +1,3 @@
-// IDetailsView: the editor's reflection-driven property panel for objects.
 #pragma once
 
 #include "CoreMinimal.h"
@@ -7,11 +6,13 @@
 
 class UObject;
 
+/** A details panel: shows the properties of the objects it is given. */
 class IDetailsView : public SCompoundWidget
 {
 public:
-	/** Shows this object's properties (null shows nothing). */
 	virtual void SetObject(UObject* InObject, bool bForceRefresh = false) = 0;
-	/** The objects the view shows. */
+	virtual void SetObjects(const TArray<UObject*>& InObjects, bool bForceRefresh = false, bool bOverrideLock = false) = 0;
 	virtual const TArray<TWeakObjectPtr<UObject>>& GetSelectedObjects() const = 0;
+	/** Builds the layout again from the objects shown. */
+	virtual void ForceRefresh() = 0;
 };

@@ -499,6 +499,7 @@ namespace
 			Icon(TEXT("Icons.Save"), TEXT("Starship/Common/SaveCurrent"), 16.f);
 			Icon(TEXT("Icons.Delete"), TEXT("Starship/Common/Delete"), 16.f);
 			Icon(TEXT("Icons.Plus"), TEXT("Starship/Common/plus"), 16.f);
+			Icon(TEXT("Plus"), TEXT("Starship/Common/plus"), 16.f);
 			Icon(TEXT("Icons.Minus"), TEXT("Starship/Common/minus"), 16.f);
 			Icon(TEXT("Icons.Edit"), TEXT("Starship/Common/edit"), 16.f);
 			Icon(TEXT("Icons.Search"), TEXT("Starship/Common/search"), 16.f);
@@ -538,6 +539,9 @@ namespace
 			Set(TEXT("PrimaryButton"), FButtonStyle::GetDefault());
 			Set(TEXT("SimpleButton"), FButtonStyle::GetDefault());
 			Set(TEXT("FlatButton"), FButtonStyle::GetDefault());
+			// The coloured flat buttons differ from the plain one only in their fill.
+			Set(TEXT("FlatButton.Danger"), FButtonStyle(FButtonStyle::GetDefault()).SetNormal(FSlateColorBrush(FStyleColors::Error.GetSpecifiedColor())));
+			Set(TEXT("FlatButton.Success"), FButtonStyle(FButtonStyle::GetDefault()).SetNormal(FSlateColorBrush(FStyleColors::Success.GetSpecifiedColor())));
 			Set(TEXT("Menu.Button"), FButtonStyle::GetDefault());
 			Set(TEXT("Checkbox"), FCheckBoxStyle::GetDefault());
 			Set(TEXT("Menu.CheckBox"), FCheckBoxStyle::GetDefault());

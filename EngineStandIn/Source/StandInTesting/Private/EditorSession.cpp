@@ -23,6 +23,7 @@
 #include "StandIn/CoreHooks.h"
 #include "StandIn/CoreUObjectHooks.h"
 #include "StandIn/EngineHooks.h"
+#include "StandInTesting/DialogDriver.h"
 #include "StandInTesting/MenuDriver.h"
 #include "UObject/Package.h"
 #include "UObject/UObjectGlobals.h"
@@ -109,6 +110,7 @@ namespace StandIn
 		{
 			HidePluginContent();
 		}
+		ResetMessageDialogs();
 	}
 
 	FEditorSession::~FEditorSession()
@@ -116,6 +118,7 @@ namespace StandIn
 		// As the editor closes its tabs before its modules shut down; the next session starts empty.
 		ResetFrameworkRegistries();
 		UE::StandIn::UnloadAllModules();
+		ResetMessageDialogs();
 		LoadedModules.Reset();
 
 		if (GEditor)

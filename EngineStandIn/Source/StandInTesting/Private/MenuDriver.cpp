@@ -10,6 +10,8 @@
 #include "Interfaces/IPluginManager.h"
 #include "LevelEditor.h"
 #include "Modules/ModuleManager.h"
+#include "PropertyEditorModule.h"
+#include "ThumbnailRendering/ThumbnailManager.h"
 #include "StandIn/ProjectsHooks.h"
 #include "StandIn/SlateFrameworkHooks.h"
 #include "StandIn/ToolMenusHooks.h"
@@ -404,6 +406,8 @@ namespace StandIn
 		AddAll(TEXT("OpenTab"), OpenTabs);
 		AddAll(TEXT("ToolMenu"), ToolMenuEntries);
 		AddAll(TEXT("GlobalCommand"), GlobalCommandMappings);
+		AddAll(TEXT("ClassLayout"), ClassLayouts);
+		AddAll(TEXT("ThumbnailRenderer"), ThumbnailRenderers);
 		return Lines;
 	}
 
@@ -465,6 +469,18 @@ namespace StandIn
 			{
 				Snapshot.GlobalCommandMappings.Add(Command->GetBindingContext().ToString() + TEXT(".") + Command->GetCommandName().ToString());
 			}
+		}
+
+		if (FPropertyEditorModule* PropertyEditor = FModuleManager::GetModulePtr<FPropertyEditorModule>(TEXT("PropertyEditor")))
+		{
+			for (const FName& ClassName : PropertyEditor->GetCustomClassLayoutNames())
+			{
+				Snapshot.ClassLayouts.Add(ClassName.ToString());
+			}
+		}
+		for (const FThumbnailRenderingInfo& Info : UThumbnailManager::Get().GetRenderableThumbnailTypes())
+		{
+			Snapshot.ThumbnailRenderers.Add(Info.ClassNeedingThumbnail->GetName() + TEXT("=") + (Info.Renderer ? Info.Renderer->GetClass()->GetName() : FString(TEXT("None"))));
 		}
 		return Snapshot;
 	}

@@ -15,7 +15,7 @@ DECLARE_DELEGATE_OneParam(FOnFacettesChanged, UZORPrismWheel*);
  * drag a rectangle to select (Shift adds, Ctrl removes), drag a selected facette to move the selection,
  * drag with the right button to pan, turn the wheel to zoom, Delete removes the selection, Escape clears it.
  */
-class SZORPrismWheelWidget : public SLeafWidget
+class ZORLIGHTEDITOR_API SZORPrismWheelWidget : public SLeafWidget
 {
 public:
 	SLATE_BEGIN_ARGS(SZORPrismWheelWidget)

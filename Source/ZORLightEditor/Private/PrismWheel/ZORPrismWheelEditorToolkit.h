@@ -9,7 +9,7 @@ class FSpawnTabArgs;
 class UZORPrismWheel;
 
 /** The asset editor of one prism wheel: the facette canvas and the details beside it, the output log below. */
-class FZORPrismWheelEditorToolkit : public FAssetEditorToolkit
+class ZORLIGHTEDITOR_API FZORPrismWheelEditorToolkit : public FAssetEditorToolkit
 {
 public:
 	virtual ~FZORPrismWheelEditorToolkit() override;

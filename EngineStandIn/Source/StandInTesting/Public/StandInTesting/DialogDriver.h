@@ -4,6 +4,7 @@
 #pragma once
 
 #include "CoreMinimal.h"
+#include "GenericPlatform/GenericPlatformMisc.h"
 
 class SWindow;
 
@@ -43,4 +44,27 @@ namespace StandIn
 
 	/** The window IMainFrameModule::GetParentWindow gives; null: an editor without a main frame window. */
 	void SetMainFrameWindow(const TSharedPtr<SWindow>& Window);
+
+	/** What one message box asked, and how it was answered. */
+	struct FMessageDialogRecord
+	{
+		EAppMsgType::Type MessageType = EAppMsgType::Ok;
+		FString Message;
+		FString Title;
+		/** False when no answer was queued: the box gave its default answer. */
+		bool bAnswered = false;
+		EAppReturnType::Type Answer = EAppReturnType::Cancel;
+	};
+
+	/** The next message box is answered so (an answer the box does not offer leaves it to its default). */
+	void AnswerNextMessageDialog(EAppReturnType::Type Answer);
+	int32 GetPendingMessageDialogAnswers();
+	/** Every message box shown since the last reset, oldest first. */
+	TArray<FMessageDialogRecord> GetMessageDialogs();
+	/** Forgets the queued answers and the record, and starts recording (the session does this when it starts). */
+	void ResetMessageDialogs();
+	/** "Yes", "No", "Cancel", ... */
+	FString LexAppReturnType(EAppReturnType::Type Answer);
+	/** "YesNo", "YesNoCancel", ... */
+	FString LexAppMsgType(EAppMsgType::Type MessageType);
 }

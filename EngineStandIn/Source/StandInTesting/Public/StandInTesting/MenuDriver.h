@@ -86,6 +86,10 @@ namespace StandIn
 		TArray<FString> ToolMenuEntries;
 		/** "Context.Command" lines of the level editor's global command list (empty when it is not loaded). */
 		TArray<FString> GlobalCommandMappings;
+		/** Class names with a details layout registered with the "PropertyEditor" module (empty when it is not loaded). */
+		TArray<FString> ClassLayouts;
+		/** "Class=RendererClass" lines of the thumbnail manager's custom renderers. */
+		TArray<FString> ThumbnailRenderers;
 
 		bool operator==(const FRegistrySnapshot& Other) const;
 		bool operator!=(const FRegistrySnapshot& Other) const

@@ -1,0 +1,204 @@
+#include "PrismWheelDetailsTestHelpers.h"
+
+#include "StandIn/AssetRegistryHooks.h"
+
+#include <cmath>
+
+using ZORTests::FPrismWheelDetailsTest;
+using ZORTests::MakeFacette;
+using ZORTests::Utf8;
+
+namespace
+{
+	const TCHAR* OverwriteQuestion = TEXT("You have already added facettes. Do you want to overwrite them?");
+	const TCHAR* RemoveQuestion = TEXT("Do you want to remove all facettes?");
+
+	TArray<int32> Sorted(const TSet<int32>& Set)
+	{
+		TArray<int32> Result = Set.Array();
+		Result.Sort();
+		return Result;
+	}
+}
+
+TEST_F(FPrismWheelDetailsTest, GenerateOnAnEmptyWheelMakesARingOfSixSelectedFacettesInOneUndoStep)
+{
+	Wheel->FacetteCount = 6;
+	Wheel->FacetteSize = 0.2f;
+	Package->SetDirtyFlag(false);
+
+	ASSERT_TRUE(Click(TEXT("Generate")));
+
+	EXPECT_TRUE(StandIn::GetMessageDialogs().IsEmpty()) << "an empty wheel asks nothing";
+	ASSERT_EQ(Wheel->Facettes.Num(), 6);
+	// Single precision: the ring of radius 0.4 starts at (0.9, 0.5).
+	EXPECT_EQ(Wheel->Facettes[0].X, double(0.9f));
+	EXPECT_EQ(Wheel->Facettes[0].Y, 0.5);
+	for (int32 Index = 0; Index < 6; ++Index)
+	{
+		SCOPED_TRACE(Index);
+		const float Angle = (6.2831855f / 6.0f) * float(Index);
+		EXPECT_EQ(Wheel->Facettes[Index].X, double(float(std::cos(Angle) * 0.4f + 0.5f)));
+		EXPECT_EQ(Wheel->Facettes[Index].Y, double(float(std::sin(Angle) * 0.4f + 0.5f)));
+		EXPECT_EQ(Wheel->Facettes[Index].Radius, 0.1f);
+		EXPECT_NEAR(std::hypot(Wheel->Facettes[Index].X - 0.5, Wheel->Facettes[Index].Y - 0.5), 0.4, 1e-6);
+	}
+	EXPECT_EQ(Sorted(Wheel->SelectedCircles), TArray<int32>({0, 1, 2, 3, 4, 5}));
+	EXPECT_TRUE(Package->IsDirty());
+	EXPECT_EQ(UE::StandIn::GetAssetCreatedCount(Wheel), 1) << "the content browser is told once";
+
+	const TArray<FString> Titles = UndoTitles();
+	ASSERT_EQ(Titles.Num(), 1);
+	EXPECT_TRUE(Titles[0].Equals(TEXT("Generate"), ESearchCase::CaseSensitive));
+
+	ASSERT_TRUE(Session->Undo());
+	EXPECT_EQ(Wheel->Facettes.Num(), 0);
+	EXPECT_EQ(Wheel->SelectedCircles.Num(), 0);
+	ASSERT_TRUE(Session->Redo());
+	EXPECT_EQ(Wheel->Facettes.Num(), 6);
+	EXPECT_EQ(Wheel->SelectedCircles.Num(), 6);
+}
+
+TEST_F(FPrismWheelDetailsTest, GenerateRingShrinksToTheCentreAsFacettesGrow)
+{
+	Wheel->FacetteCount = 3;
+	Wheel->FacetteSize = 1.0f;
+	ASSERT_TRUE(Click(TEXT("Generate")));
+	ASSERT_EQ(Wheel->Facettes.Num(), 3);
+	for (const FPrismWheelFacette& Facette : Wheel->Facettes)
+	{
+		EXPECT_EQ(Facette.X, 0.5);
+		EXPECT_EQ(Facette.Y, 0.5);
+		EXPECT_EQ(Facette.Radius, 0.5f);
+	}
+
+	// Sizes outside the property's range (set in code, not through the panel) still give a ring inside the disc.
+	Wheel->Facettes.Empty();
+	Wheel->SelectedCircles.Empty();
+	Wheel->FacetteCount = 2;
+	Wheel->FacetteSize = -0.4f;
+	ASSERT_TRUE(Click(TEXT("Generate")));
+	ASSERT_EQ(Wheel->Facettes.Num(), 2);
+	EXPECT_EQ(Wheel->Facettes[0].X, 1.0) << "a negative size keeps the ring radius at 0.5";
+	EXPECT_EQ(Wheel->Facettes[0].Y, 0.5);
+}
+
+TEST_F(FPrismWheelDetailsTest, GenerateNeverMakesMoreFacettesThanTheCountsRangeAllows)
+{
+	// Set by a script, around the details panel's range.
+	Wheel->FacetteCount = 1000000;
+	ASSERT_TRUE(Click(TEXT("Generate")));
+	EXPECT_EQ(Wheel->Facettes.Num(), 64);
+	EXPECT_EQ(Wheel->SelectedCircles.Num(), 64);
+}
+
+TEST_F(FPrismWheelDetailsTest, GenerateWithNoFacetteCountAddsNothingButMarksTheAssetDirty)
+{
+	Wheel->FacetteCount = 0;
+	Package->SetDirtyFlag(false);
+	ASSERT_TRUE(Click(TEXT("Generate")));
+	EXPECT_EQ(Wheel->Facettes.Num(), 0);
+	EXPECT_TRUE(Package->IsDirty());
+
+	// Yes to the overwrite question with nothing to generate leaves no facette at all.
+	AddFacettes(3);
+	StandIn::AnswerNextMessageDialog(EAppReturnType::Yes);
+	ASSERT_TRUE(Click(TEXT("Generate")));
+	EXPECT_EQ(Wheel->Facettes.Num(), 0);
+	EXPECT_EQ(Wheel->SelectedCircles.Num(), 0);
+}
+
+TEST_F(FPrismWheelDetailsTest, GenerateOverAnExistingWheelAsksAndFollowsTheAnswer)
+{
+	Wheel->FacetteCount = 4;
+	Wheel->FacetteSize = 0.2f;
+	AddFacettes(2);
+	Wheel->SelectedCircles = {0, 1};
+
+	// Cancel: nothing changes.
+	StandIn::AnswerNextMessageDialog(EAppReturnType::Cancel);
+	ASSERT_TRUE(Click(TEXT("Generate")));
+	{
+		const TArray<StandIn::FMessageDialogRecord> Dialogs = StandIn::GetMessageDialogs();
+		ASSERT_EQ(Dialogs.Num(), 1);
+		EXPECT_EQ(Dialogs[0].MessageType, EAppMsgType::YesNoCancel);
+		EXPECT_TRUE(Dialogs[0].Message.Equals(OverwriteQuestion, ESearchCase::CaseSensitive)) << Utf8(Dialogs[0].Message);
+	}
+	EXPECT_EQ(Wheel->Facettes.Num(), 2);
+	EXPECT_EQ(Sorted(Wheel->SelectedCircles), TArray<int32>({0, 1}));
+
+	// No: the ring is appended and only the new facettes are selected.
+	StandIn::AnswerNextMessageDialog(EAppReturnType::No);
+	ASSERT_TRUE(Click(TEXT("Generate")));
+	ASSERT_EQ(Wheel->Facettes.Num(), 6);
+	EXPECT_DOUBLE_EQ(Wheel->Facettes[0].X, 0.2);
+	EXPECT_DOUBLE_EQ(Wheel->Facettes[1].X, 0.3);
+	EXPECT_EQ(Wheel->Facettes[2].X, double(0.9f));
+	EXPECT_EQ(Sorted(Wheel->SelectedCircles), TArray<int32>({2, 3, 4, 5}));
+	EXPECT_TRUE(UndoTitles().Last().Equals(TEXT("Generate"), ESearchCase::CaseSensitive));
+
+	// Yes: the ring replaces everything.
+	StandIn::AnswerNextMessageDialog(EAppReturnType::Yes);
+	ASSERT_TRUE(Click(TEXT("Generate")));
+	ASSERT_EQ(Wheel->Facettes.Num(), 4);
+	EXPECT_EQ(Wheel->Facettes[0].X, double(0.9f));
+	EXPECT_EQ(Sorted(Wheel->SelectedCircles), TArray<int32>({0, 1, 2, 3}));
+
+	// Each answered edit is its own undo step: undoing Yes brings back the appended wheel.
+	ASSERT_TRUE(Session->Undo());
+	EXPECT_EQ(Wheel->Facettes.Num(), 6);
+	EXPECT_EQ(Sorted(Wheel->SelectedCircles), TArray<int32>({2, 3, 4, 5}));
+}
+
+TEST_F(FPrismWheelDetailsTest, AnUnansweredOverwriteQuestionChangesNothing)
+{
+	AddFacettes(3);
+	ASSERT_TRUE(Click(TEXT("Generate")));
+	const TArray<StandIn::FMessageDialogRecord> Dialogs = StandIn::GetMessageDialogs();
+	ASSERT_EQ(Dialogs.Num(), 1);
+	EXPECT_FALSE(Dialogs[0].bAnswered);
+	EXPECT_EQ(Wheel->Facettes.Num(), 3);
+}
+
+TEST_F(FPrismWheelDetailsTest, ClearAllAsksAndEmptiesTheWheelInOneUndoStep)
+{
+	AddFacettes(4);
+	Wheel->SelectedCircles = {1, 3};
+	Package->SetDirtyFlag(false);
+	Session->ClearLog();
+
+	StandIn::AnswerNextMessageDialog(EAppReturnType::No);
+	ASSERT_TRUE(Click(TEXT("Clear all")));
+	EXPECT_EQ(Wheel->Facettes.Num(), 4);
+	EXPECT_EQ(Wheel->SelectedCircles.Num(), 2);
+	EXPECT_FALSE(Package->IsDirty());
+	EXPECT_TRUE(Session->HasLogLine(TEXT("Clear All Facettes!"), ELogVerbosity::Log));
+
+	StandIn::AnswerNextMessageDialog(EAppReturnType::Yes);
+	ASSERT_TRUE(Click(TEXT("Clear all")));
+	const TArray<StandIn::FMessageDialogRecord> Dialogs = StandIn::GetMessageDialogs();
+	ASSERT_EQ(Dialogs.Num(), 2);
+	EXPECT_EQ(Dialogs[1].MessageType, EAppMsgType::YesNo);
+	EXPECT_TRUE(Dialogs[1].Message.Equals(RemoveQuestion, ESearchCase::CaseSensitive)) << Utf8(Dialogs[1].Message);
+	EXPECT_EQ(Wheel->Facettes.Num(), 0);
+	EXPECT_EQ(Wheel->SelectedCircles.Num(), 0);
+	EXPECT_TRUE(Package->IsDirty());
+	EXPECT_EQ(UE::StandIn::GetAssetCreatedCount(Wheel), 1) << "only the answer Yes tells the content browser";
+
+	const TArray<FString> Titles = UndoTitles();
+	ASSERT_FALSE(Titles.IsEmpty());
+	EXPECT_TRUE(Titles.Last().Equals(TEXT("Clear all"), ESearchCase::CaseSensitive));
+	ASSERT_TRUE(Session->Undo());
+	EXPECT_EQ(Wheel->Facettes.Num(), 4);
+	EXPECT_EQ(Sorted(Wheel->SelectedCircles), TArray<int32>({1, 3}));
+}
+
+TEST_F(FPrismWheelDetailsTest, ClearAllOnAnEmptyWheelAsksNothingAndStillLogs)
+{
+	Session->ClearLog();
+	ASSERT_TRUE(Click(TEXT("Clear all")));
+	EXPECT_TRUE(StandIn::GetMessageDialogs().IsEmpty());
+	EXPECT_EQ(Wheel->Facettes.Num(), 0);
+	EXPECT_TRUE(Session->HasLogLine(TEXT("Clear All Facettes!"), ELogVerbosity::Log));
+	EXPECT_FALSE(GEditor->IsTransactionActive()) << "the transaction is closed in every case";
+}

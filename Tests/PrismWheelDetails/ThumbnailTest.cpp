@@ -1,0 +1,166 @@
+#include "ZORPrismWheelThumbnailRenderer.h"
+
+#include "CanvasTypes.h"
+#include "Misc/Paths.h"
+#include "PrismWheelDetailsTestHelpers.h"
+#include "StandInTesting/ThumbnailDriver.h"
+#include "ThumbnailRendering/ThumbnailManager.h"
+
+#include <fstream>
+#include <vector>
+
+using ZORTests::MakeFacette;
+using ZORTests::Utf8;
+
+namespace
+{
+	class FPrismWheelThumbnailTest : public ::testing::Test
+	{
+	protected:
+		void Start(bool bPluginContent = true)
+		{
+			StandIn::FEditorSessionOptions Options;
+			Options.bPluginContent = bPluginContent;
+			Session = std::make_unique<StandIn::FEditorSession>(Options);
+			Session->StartPlugin();
+			UPackage* Package = CreatePackage(TEXT("/Game/Wheels/PW_Thumb"));
+			Wheel = NewObject<UZORPrismWheel>(Package, TEXT("PW_Thumb"), RF_Public | RF_Standalone | RF_Transactional);
+		}
+
+		void SetUp() override
+		{
+			Start();
+		}
+
+		void ExpectTile(const StandIn::FThumbnailTile& Tile, double X, double Y, double W, double H, const TCHAR* Material, ESimpleElementBlendMode BlendMode)
+		{
+			EXPECT_EQ(Tile.Position.X, X);
+			EXPECT_EQ(Tile.Position.Y, Y);
+			EXPECT_EQ(Tile.Size.X, W);
+			EXPECT_EQ(Tile.Size.Y, H);
+			EXPECT_TRUE(Tile.MaterialName.Equals(Material, ESearchCase::CaseSensitive)) << Utf8(Tile.MaterialName);
+			EXPECT_EQ(Tile.BlendMode, BlendMode);
+		}
+
+		std::unique_ptr<StandIn::FEditorSession> Session;
+		UZORPrismWheel* Wheel = nullptr;
+	};
+}
+
+TEST_F(FPrismWheelThumbnailTest, OneCentredFacetteOnA64Thumbnail)
+{
+	Wheel->Facettes.Add(MakeFacette(0.5, 0.5, 0.1f));
+	const StandIn::FThumbnailDrawing Drawing = StandIn::DrawThumbnail(Wheel, 64, 64, 10, 20);
+	ASSERT_TRUE(Drawing.bHasCustomRenderer);
+	EXPECT_TRUE(Drawing.RendererClassName.Equals(TEXT("ZORPrismWheelThumbnailRenderer"), ESearchCase::CaseSensitive));
+	ASSERT_TRUE(Drawing.bCanVisualize);
+	ASSERT_EQ(Drawing.Tiles.Num(), 3);
+	ExpectTile(Drawing.Tiles[0], 10.0, 20.0, 64.0, 64.0, TEXT("MI_ThumbnailBG"), SE_BLEND_Translucent);
+	ExpectTile(Drawing.Tiles[1], double(10.0f + 5.12f), double(20.0f + 5.12f), double(64.0f - 10.24f), double(64.0f - 10.24f), TEXT("MI_ThumbnailBGCircle"), SE_BLEND_Translucent);
+	EXPECT_NEAR(Drawing.Tiles[1].Size.X, 53.76, 1e-5);
+	// Centred at (X + 32, Y + 32) with r = 4.096, all in single precision.
+	const float R = 40.96f * 0.1f;
+	ExpectTile(Drawing.Tiles[2], double(42.0f - R), double(52.0f - R), double(R + R), double(R + R), TEXT("MI_ThumbnailCircle"), SE_BLEND_Additive);
+	EXPECT_NEAR(Drawing.Tiles[2].Position.X - 10.0, 27.904, 1e-5);
+	EXPECT_NEAR(Drawing.Tiles[2].Size.X, 8.192, 1e-5);
+}
+
+TEST_F(FPrismWheelThumbnailTest, FacettesMapOntoTheMiddleOfTheThumbnailAndStayCircles)
+{
+	Wheel->Facettes.Add(MakeFacette(0.0, 0.0, 0.1f));
+	Wheel->Facettes.Add(MakeFacette(1.0, 1.0, 0.1f));
+	Wheel->Facettes.Add(MakeFacette(0.5, 0.5, 0.1f));
+
+	const StandIn::FThumbnailDrawing Square = StandIn::DrawThumbnail(Wheel, 100, 100);
+	ASSERT_EQ(Square.Tiles.Num(), 5);
+	// Centres at 18 % and 82 % of the sides.
+	EXPECT_NEAR(Square.Tiles[2].Position.X + Square.Tiles[2].Size.X * 0.5, 18.0, 1e-4);
+	EXPECT_NEAR(Square.Tiles[2].Position.Y + Square.Tiles[2].Size.Y * 0.5, 18.0, 1e-4);
+	EXPECT_NEAR(Square.Tiles[3].Position.X + Square.Tiles[3].Size.X * 0.5, 82.0, 1e-4);
+	EXPECT_NEAR(Square.Tiles[3].Position.Y + Square.Tiles[3].Size.Y * 0.5, 82.0, 1e-4);
+
+	const StandIn::FThumbnailDrawing Wide = StandIn::DrawThumbnail(Wheel, 128, 64);
+	ASSERT_EQ(Wide.Tiles.Num(), 5);
+	ExpectTile(Wide.Tiles[0], 0.0, 0.0, 128.0, 64.0, TEXT("MI_ThumbnailBG"), SE_BLEND_Translucent);
+	const StandIn::FThumbnailTile& Centre = Wide.Tiles[4];
+	// The radius comes from the inner width on both axes: a circle of radius 8.192, not an ellipse.
+	EXPECT_EQ(Centre.Size.X, Centre.Size.Y);
+	EXPECT_NEAR(Centre.Size.X, 2.0 * 8.192, 1e-4);
+	EXPECT_NEAR(Centre.Position.X + Centre.Size.X * 0.5, 64.0, 1e-4);
+	EXPECT_NEAR(Centre.Position.Y + Centre.Size.Y * 0.5, 32.0, 1e-4);
+	// Later facettes are drawn over earlier ones.
+	EXPECT_TRUE(Wide.Tiles[2].MaterialName.Equals(TEXT("MI_ThumbnailCircle"), ESearchCase::CaseSensitive));
+}
+
+TEST_F(FPrismWheelThumbnailTest, AWheelWithoutFacettesHasNoCustomThumbnail)
+{
+	const StandIn::FThumbnailDrawing Drawing = StandIn::DrawThumbnail(Wheel, 64, 64);
+	EXPECT_TRUE(Drawing.bHasCustomRenderer);
+	EXPECT_FALSE(Drawing.bCanVisualize);
+	EXPECT_EQ(UThumbnailManager::Get().GetRenderingInfo(Wheel), nullptr) << "the engine falls back to the default thumbnail";
+
+	Wheel->Facettes.Add(MakeFacette(0.5, 0.5, 0.1f));
+	EXPECT_NE(UThumbnailManager::Get().GetRenderingInfo(Wheel), nullptr);
+}
+
+TEST_F(FPrismWheelThumbnailTest, MissingMaterialsMeanNoCustomThumbnailAndNoDrawing)
+{
+	Wheel = nullptr;
+	Session.reset();
+	Start(false);
+	Wheel->Facettes.Add(MakeFacette(0.5, 0.5, 0.1f));
+	const StandIn::FThumbnailDrawing Drawing = StandIn::DrawThumbnail(Wheel, 64, 64);
+	EXPECT_TRUE(Drawing.bHasCustomRenderer);
+	EXPECT_FALSE(Drawing.bCanVisualize);
+
+	// Asked to draw anyway, it draws nothing.
+	UZORPrismWheelThumbnailRenderer* Renderer = NewObject<UZORPrismWheelThumbnailRenderer>();
+	FCanvas Canvas(nullptr, nullptr, nullptr, ERHIFeatureLevel::SM5);
+	Renderer->Draw(Wheel, 0, 0, 64, 64, nullptr, &Canvas, false);
+	EXPECT_TRUE(Canvas.GetStandInTiles().IsEmpty());
+}
+
+TEST_F(FPrismWheelThumbnailTest, OtherObjectsAndANullCanvasDrawNothing)
+{
+	UZORPrismWheelThumbnailRenderer* Renderer = NewObject<UZORPrismWheelThumbnailRenderer>();
+	Wheel->Facettes.Add(MakeFacette(0.5, 0.5, 0.1f));
+	UPackage* NotAWheel = CreatePackage(TEXT("/Game/NotAWheel"));
+	EXPECT_FALSE(Renderer->CanVisualizeAsset(NotAWheel));
+	EXPECT_FALSE(Renderer->CanVisualizeAsset(nullptr));
+	EXPECT_TRUE(Renderer->CanVisualizeAsset(Wheel));
+
+	FCanvas Canvas(nullptr, nullptr, nullptr, ERHIFeatureLevel::SM5);
+	Renderer->Draw(NotAWheel, 0, 0, 64, 64, nullptr, &Canvas, false);
+	Renderer->Draw(nullptr, 0, 0, 64, 64, nullptr, &Canvas, false);
+	EXPECT_TRUE(Canvas.GetStandInTiles().IsEmpty());
+	Renderer->Draw(Wheel, 0, 0, 64, 64, nullptr, nullptr, false);
+
+	uint32 Width = 0;
+	uint32 Height = 0;
+	Renderer->GetThumbnailSize(Wheel, 0.5f, Width, Height);
+	EXPECT_EQ(Width, Height);
+	EXPECT_GT(Width, 0u);
+}
+
+TEST_F(FPrismWheelThumbnailTest, ThePictureIsAPngOfTheThumbnailsSize)
+{
+	Wheel->Facettes.Add(MakeFacette(0.5, 0.5, 0.1f));
+	const StandIn::FThumbnailDrawing Drawing = StandIn::DrawThumbnail(Wheel, 128, 64);
+	const FString Path = Session->GetProjectDir() / TEXT("Thumb.png");
+	FString Error;
+	ASSERT_TRUE(StandIn::WriteThumbnailPng(Drawing, Path, Error)) << Utf8(Error);
+
+	std::ifstream File(Utf8(Path), std::ios::binary);
+	std::vector<unsigned char> Bytes((std::istreambuf_iterator<char>(File)), std::istreambuf_iterator<char>());
+	ASSERT_GT(Bytes.size(), 24u);
+	EXPECT_EQ(Bytes[1], 'P');
+	EXPECT_EQ(Bytes[2], 'N');
+	EXPECT_EQ(Bytes[3], 'G');
+	const uint32 Width = (uint32(Bytes[16]) << 24) | (uint32(Bytes[17]) << 16) | (uint32(Bytes[18]) << 8) | uint32(Bytes[19]);
+	const uint32 Height = (uint32(Bytes[20]) << 24) | (uint32(Bytes[21]) << 16) | (uint32(Bytes[22]) << 8) | uint32(Bytes[23]);
+	EXPECT_EQ(Width, 128u);
+	EXPECT_EQ(Height, 64u);
+
+	EXPECT_FALSE(StandIn::WriteThumbnailPng(Drawing, Session->GetProjectDir() / TEXT("no/such/folder/Thumb.png"), Error));
+	EXPECT_FALSE(Error.IsEmpty());
+}
