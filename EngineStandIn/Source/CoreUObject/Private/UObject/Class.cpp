@@ -258,7 +258,7 @@ namespace UE::CoreUObject::Private
 		if (!Class) \
 		{ \
 			UE::CoreUObject::Private::FClassParams Params; \
-			Params.Name = TEXT(#TClass) + 1; \
+			Params.Name = &TEXT(#TClass)[1]; \
 			Params.CppName = TEXT(#TClass); \
 			Params.PackageName = TEXT("/Script/CoreUObject"); \
 			Params.SuperClass = TSuperFn; \

@@ -62,7 +62,7 @@ public: \
 #define IMPLEMENT_FIELD_STANDIN(TClass) \
 	FFieldClass* TClass::StaticClass() \
 	{ \
-		static FFieldClass Class(TEXT(#TClass) + 1, TClass::Super::StaticClass()); \
+		static FFieldClass Class(&TEXT(#TClass)[1], TClass::Super::StaticClass()); \
 		return &Class; \
 	}
 
