@@ -97,6 +97,7 @@ FString FField::GetFullName() const
 	return ClassPrivate->GetName() + TEXT(" ") + GetPathName();
 }
 
+#if WITH_EDITORONLY_DATA
 const FString& FField::GetMetaData(const TCHAR* Key) const
 {
 	return GetMetaData(FName(Key));
@@ -163,6 +164,9 @@ void FField::RemoveMetaData(const TCHAR* Key)
 	MetaDataMap.Remove(FName(Key));
 }
 
+#endif
+
+#if WITH_EDITOR
 FText FField::GetDisplayNameText() const
 {
 	if (const FString* DisplayName = FindMetaData(TEXT("DisplayName")))
@@ -187,6 +191,7 @@ FText FField::GetToolTipText(bool bShortTooltip) const
 	}
 	return GetDisplayNameText();
 }
+#endif
 
 namespace UE::CoreUObject::Private
 {
