@@ -523,6 +523,7 @@ void UObject::ConditionalBeginDestroy()
 	}
 }
 
+#if WITH_EDITOR
 void UObject::PreEditChange(FProperty* PropertyAboutToChange)
 {
 }
@@ -554,6 +555,8 @@ void UObject::PostEditUndo()
 void UObject::PostTransacted(const FTransactionObjectEvent& TransactionEvent)
 {
 }
+
+#endif
 
 UWorld* UObject::GetWorld() const
 {
@@ -698,7 +701,7 @@ namespace UE::CoreUObject::Private
 	void CopyPropertiesFrom(UObject* Dest, const UObject* Src, bool bCopyTransients)
 	{
 		UClass* Class = Dest->GetClass();
-		if (!Src || !Src->GetClass()->IsChildOf(Class) && !Class->IsChildOf(Src->GetClass()))
+		if (!Src || (!Src->GetClass()->IsChildOf(Class) && !Class->IsChildOf(Src->GetClass())))
 		{
 			return;
 		}

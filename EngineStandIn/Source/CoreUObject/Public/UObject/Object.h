@@ -183,6 +183,7 @@ public:
 	virtual bool IsReadyForFinishDestroy();
 	void ConditionalBeginDestroy();
 
+#if WITH_EDITOR
 	virtual void PreEditChange(FProperty* PropertyAboutToChange);
 	virtual void PostEditChangeProperty(FPropertyChangedEvent& PropertyChangedEvent);
 	virtual void PostEditChangeChainProperty(FPropertyChangedChainEvent& PropertyChangedEvent);
@@ -190,6 +191,7 @@ public:
 	virtual void PreEditUndo();
 	virtual void PostEditUndo();
 	virtual void PostTransacted(const class FTransactionObjectEvent& TransactionEvent);
+#endif
 
 	virtual UWorld* GetWorld() const;
 	virtual bool IsAsset() const;
