@@ -243,16 +243,23 @@ TEST_F(SettingsFile, EveryFloatSetterStoresWritesAndKeepsTheRest)
 	}
 }
 
-TEST_F(SettingsFile, UnchangedValueIsWrittenAgain)
+TEST_F(SettingsFile, UnchangedValueLeavesTheFileAsItIsAndAChangeWritesIt)
 {
+	// The config file object writes only when a setter changed something, as the engine's does:
+	// committing the value already stored asks for a write that does not touch the file.
 	FZORLightEditorModule& Module = StartEditor();
 	std::filesystem::remove(ZORTests::SettingsPath(Session));
 
 	Module.SetWindSpeed(Module.WindSpeed);
+	EXPECT_FALSE(ZORTests::SettingsFileExists(Session));
+	EXPECT_EQ(Module.WindSpeed, 2.5f);
 
+	Module.SetWindSpeed(3.0f);
 	const std::vector<std::string> Lines = ReadSettingsLines(Session);
-	EXPECT_TRUE(HasLine(Lines, "WindSpeed=2.5"));
-	ExpectEveryKeyOnce(Lines);
+	EXPECT_TRUE(HasLine(Lines, "WindSpeed=3.0"));
+	EXPECT_FALSE(HasLine(Lines, "WindSpeed=2.5"));
+	EXPECT_EQ(ZORTests::CountKey(Lines, "WindSpeed"), 1);
+	EXPECT_TRUE(HasLine(Lines, "WindDirection=45.0"));
 }
 
 TEST_F(SettingsFile, TogglesFlipWriteAndFlipBack)

@@ -125,7 +125,7 @@ TEST_F(FMenuTest, SpinRowsShowCurrentValuesBoundsAndSteps)
 		Module.BeamIntensityScale, Module.SmokeIntensity, Module.Scale, Module.WindDirection, Module.WindElevation, Module.WindSpeed};
 
 	const TSharedRef<SWidget> Menu = OpenMenu();
-	for (int32 Index = 0; Index < UE_ARRAY_COUNT(SpinRows); ++Index)
+	for (int32 Index = 0; Index < (int32)UE_ARRAY_COUNT(SpinRows); ++Index)
 	{
 		const FExpectedRow& Expected = SpinRows[Index];
 		SCOPED_TRACE(TCHAR_TO_UTF8(Expected.Label));

@@ -221,6 +221,8 @@ class Property:
 		self.line = line
 		self.flags = []
 		self.meta = []
+		# The #if conditions (WITH_EDITORONLY_DATA, WITH_EDITOR) the member is declared under.
+		self.guard = None
 		for key, value in specifier_list:
 			low = key.lower()
 			if low in PROPERTY_FLAGS:
@@ -341,6 +343,9 @@ def parse_property(clean, raw_comments, raw, start, record):
 	return Property(name, line, specifier_list, meta, tooltip), semi + 1
 
 
+EDITOR_CONDITIONS = ('WITH_EDITORONLY_DATA', 'WITH_EDITOR')
+
+
 def parse_body(clean, raw_comments, raw, body_start, body_end, record):
 	"""Walks the body at depth 1: GENERATED_BODY, UPROPERTYs, constructors."""
 	i = body_start + 1
@@ -348,11 +353,29 @@ def parse_body(clean, raw_comments, raw, body_start, body_end, record):
 	gen = re.compile(r'\b(GENERATED_BODY|GENERATED_UCLASS_BODY|GENERATED_USTRUCT_BODY|GENERATED_BODY_LEGACY)\s*\(')
 	prop = re.compile(r'\bUPROPERTY\s*\(')
 	ctor = re.compile(r'(?<![~:\w])' + re.escape(record.name) + r'\s*\(')
+	directive = re.compile(r'#[ \t]*(if|ifdef|ifndef|elif|else|endif)\b([^\n]*)')
+	# Editor-only members exist only in editor builds; their reflection code gets the same #if.
+	conditions = []
 	while i < body_end - 1:
 		c = clean[i]
 		if c in '"\'':
 			i = skip_string(clean, i)
 			continue
+		if c == '#':
+			m = directive.match(clean, i)
+			if m:
+				kind, rest = m.group(1), m.group(2).strip()
+				if kind in ('if', 'ifdef', 'ifndef'):
+					conditions.append(rest if kind == 'if' and rest in EDITOR_CONDITIONS else None)
+				elif kind in ('else', 'elif'):
+					if conditions and conditions[-1] is not None:
+						if kind == 'elif':
+							raise HeaderError(line_of(clean, i), '%s: #elif after #if %s is not supported' % (record.name, conditions[-1]))
+						conditions[-1] = '!' + conditions[-1] if not conditions[-1].startswith('!') else conditions[-1][1:]
+				elif conditions:
+					conditions.pop()
+				i = m.end()
+				continue
 		if c == '{':
 			depth += 1
 			i += 1
@@ -372,6 +395,8 @@ def parse_body(clean, raw_comments, raw, body_start, body_end, record):
 			m = prop.match(clean, i)
 			if m and (i == 0 or not (clean[i - 1].isalnum() or clean[i - 1] == '_')):
 				p, i = parse_property(clean, raw_comments, raw, i, record)
+				active = [c for c in conditions if c is not None]
+				p.guard = ' && '.join(active) if active else None
 				if any(q.name == p.name for q in record.properties):
 					raise HeaderError(p.line, '%s: property %s is declared twice' % (record.name, p.name))
 				record.properties.append(p)
@@ -691,11 +716,15 @@ def generate(module, api, header, records):
 		gc.append('\tstatic void AddProperties(UE::CoreUObject::Private::FPropertyBuilder& Builder)')
 		gc.append('\t{')
 		for idx, p in enumerate(r.properties):
+			if p.guard:
+				gc.append('#if %s' % p.guard)
 			mdef, mref = meta_array('Meta_%s' % p.name, p.meta)
 			if mdef:
 				gc.append('\t' + mdef.replace('\n', '\n\t'))
 			gc.append('\t\tBuilder.AddProperty(%s, &%s::%s, %s, %s);'
 				% (cpp_string(p.name), r.name, p.name, flags_expr(p.flags, '(uint64)CPF_None'), mref))
+			if p.guard:
+				gc.append('#endif')
 		gc.append('\t}')
 		if is_class:
 			gc.append('\ttemplate<typename T = %s>' % r.name)

@@ -6,6 +6,7 @@
 #include "Engine/World.h"
 #include "UObject/UnrealType.h"
 
+#if WITH_EDITOR
 const FString& AActor::GetActorLabel(bool bCreateIfNone) const
 {
 	if (bCreateIfNone && ActorLabel.IsEmpty())
@@ -31,6 +32,7 @@ void AActor::SetActorLabel(const FString& NewActorLabel, bool bMarkDirty)
 	Modify(bMarkDirty);
 	ActorLabel = NewLabel;
 }
+#endif
 
 bool AActor::SetRootComponent(USceneComponent* NewRootComponent)
 {
@@ -186,10 +188,12 @@ void AActor::RerunConstructionScripts()
 	OnConstruction(GetActorTransform());
 }
 
+#if WITH_EDITOR
 void AActor::PostEditChangeProperty(FPropertyChangedEvent& PropertyChangedEvent)
 {
 	Super::PostEditChangeProperty(PropertyChangedEvent);
 }
+#endif
 
 void AActor::PostSpawnInitialize(const FTransform& SpawnTransform)
 {

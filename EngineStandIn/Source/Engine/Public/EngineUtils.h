@@ -10,11 +10,11 @@
 enum class EActorIteratorFlags
 {
 	AllActors = 0x00000000,
-	/** Only actors of visible (loaded and shown) levels. */
-	OnlyActiveLevels = 0x00000001,
-	OnlySelectedActors = 0x00000002,
 	/** Skips actors that are destroyed (marked as garbage). */
-	SkipPendingKill = 0x00000004
+	SkipPendingKill = 0x00000001,
+	OnlySelectedActors = 0x00000002,
+	/** Only actors of visible (loaded and shown) levels. */
+	OnlyActiveLevels = 0x00000004
 };
 inline constexpr EActorIteratorFlags operator|(EActorIteratorFlags Lhs, EActorIteratorFlags Rhs)
 {

@@ -115,7 +115,6 @@ FString FOutputDeviceHelper::FormatLogLine(ELogVerbosity::Type Verbosity, const 
 
 FLogCategoryBase::FLogCategoryBase(const TCHAR* CategoryName, ELogVerbosity::Type InDefaultVerbosity, ELogVerbosity::Type InCompileTimeVerbosity)
 	: Verbosity(InDefaultVerbosity)
-	, DefaultVerbosity(InDefaultVerbosity)
 	, CompileTimeVerbosity(InCompileTimeVerbosity)
 	, CategoryFName(CategoryName)
 {

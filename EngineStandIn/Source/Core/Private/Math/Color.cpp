@@ -221,11 +221,11 @@ FColor FColor::FromHex(const FString& HexString)
 	}
 	if (Length == 3 || Length == 4)
 	{
-		const int32 Red = HexDigit(Chars[0]);
-		const int32 Green = HexDigit(Chars[1]);
-		const int32 Blue = HexDigit(Chars[2]);
-		const int32 Alpha = Length == 4 ? HexDigit(Chars[3]) : 15;
-		return FColor((uint8)((Red << 4) + Red), (uint8)((Green << 4) + Green), (uint8)((Blue << 4) + Blue), (uint8)((Alpha << 4) + Alpha));
+		const int32 R = HexDigit(Chars[0]);
+		const int32 G = HexDigit(Chars[1]);
+		const int32 B = HexDigit(Chars[2]);
+		const int32 A = Length == 4 ? HexDigit(Chars[3]) : 15;
+		return FColor((uint8)((R << 4) + R), (uint8)((G << 4) + G), (uint8)((B << 4) + B), (uint8)((A << 4) + A));
 	}
 	if (Length == 6 || Length == 8)
 	{

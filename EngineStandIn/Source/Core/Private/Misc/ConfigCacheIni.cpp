@@ -227,7 +227,8 @@ void FConfigFile::ProcessInputFileContents(FStringView Contents, const FString& 
 bool FConfigFile::Write(const FString& Filename, bool bDoRemoteWrite, const FString& PrefixText)
 {
 	(void)bDoRemoteWrite;
-	if (NoSave)
+	// As the engine's: a file object with no change since it was read or written is not written again.
+	if (!Dirty || NoSave)
 	{
 		return true;
 	}

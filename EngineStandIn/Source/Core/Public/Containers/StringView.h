@@ -46,11 +46,11 @@ public:
 	}
 
 	/** Views any contiguous range of CharType that GetData/GetNum find (FString, TArray<TCHAR>). */
-	// Two checks in turn: a view itself is turned away before its data is looked up, which would recurse.
-	template <typename RangeType,
-		typename = std::enable_if_t<!std::is_pointer_v<std::decay_t<RangeType>> && !std::is_array_v<std::remove_reference_t<RangeType>>
-			&& !std::is_same_v<std::decay_t<RangeType>, TStringView>>,
-		typename = std::enable_if_t<std::is_same_v<std::remove_cv_t<std::remove_pointer_t<decltype(UE::Core::Private::GetRangeData(std::declval<const RangeType&>()))>>, CharType>>>
+	// Constraints, not enable_if: the view itself is ruled out before GetData is looked up for it (clang would recurse).
+	template <typename RangeType>
+		requires(!std::is_pointer_v<std::decay_t<RangeType>> && !std::is_array_v<std::remove_reference_t<RangeType>>
+			&& !std::is_same_v<std::decay_t<RangeType>, TStringView>)
+		&& std::is_same_v<std::remove_cv_t<std::remove_pointer_t<decltype(UE::Core::Private::GetRangeData(std::declval<const RangeType&>()))>>, CharType>
 	TStringView(const RangeType& Range)
 		: DataPtr(UE::Core::Private::GetRangeData(Range))
 		, Size(int32(UE::Core::Private::GetRangeNum(Range)))

@@ -402,7 +402,7 @@ public:
 	template <typename FmtType, typename... ArgTypes>
 	static FString Printf(const FmtType& Format, ArgTypes... Args)
 	{
-		static_assert(std::is_convertible_v<const FmtType&, const TCHAR*>, "FString::Printf takes a TEXT(\"...\") format");
+		static_assert(UE::Core::Private::TIsTCharArray<FmtType>, "Formatting string must be a TCHAR array.");
 		FString Result;
 		Result.Data = UE::Core::Private::FormatPrintfToStd((const TCHAR*)Format, Args...);
 		return Result;
@@ -410,6 +410,7 @@ public:
 	template <typename FmtType, typename... ArgTypes>
 	FString& Appendf(const FmtType& Format, ArgTypes... Args)
 	{
+		static_assert(UE::Core::Private::TIsTCharArray<FmtType>, "Formatting string must be a TCHAR array.");
 		Data += UE::Core::Private::FormatPrintfToStd((const TCHAR*)Format, Args...);
 		return *this;
 	}
@@ -533,15 +534,15 @@ namespace UE::Assert::Private
 	template <typename... ArgTypes>
 	[[noreturn]] void CheckfFailed(const ANSICHAR* Expr, const ANSICHAR* File, int32 Line, const TCHAR* Fmt, ArgTypes... Args)
 	{
-		const FString Message = FString::Printf(Fmt, Args...);
-		CheckFailed(Expr, File, Line, *Message);
+		const std::wstring Message = UE::Core::Private::FormatPrintfToStd(Fmt, Args...);
+		CheckFailed(Expr, File, Line, Message.c_str());
 	}
 
 	template <typename... ArgTypes>
 	void EnsureMsgfFailed(bool& bExecuted, bool bAlways, const ANSICHAR* Expr, const ANSICHAR* File, int32 Line, const TCHAR* Fmt, ArgTypes... Args)
 	{
-		const FString Message = FString::Printf(Fmt, Args...);
-		EnsureFailed(bExecuted, bAlways, Expr, File, Line, *Message);
+		const std::wstring Message = UE::Core::Private::FormatPrintfToStd(Fmt, Args...);
+		EnsureFailed(bExecuted, bAlways, Expr, File, Line, Message.c_str());
 	}
 }
 

@@ -41,8 +41,10 @@ typedef std::intptr_t PTRINT;
 #define PLATFORM_LINUX 1
 #define PLATFORM_WINDOWS 0
 #define PLATFORM_DESKTOP 1
-#define WITH_EDITOR 1
-#define WITH_EDITORONLY_DATA 1
+// Set by the build as the engine's build tool sets them: 1 in an editor build, 0 in a packaged game.
+#if !defined(WITH_EDITOR) || !defined(WITH_EDITORONLY_DATA)
+#error "WITH_EDITOR and WITH_EDITORONLY_DATA come from the build (Core's compile definitions)"
+#endif
 #define UE_BUILD_SHIPPING 0
 
 #define INDEX_NONE (-1)

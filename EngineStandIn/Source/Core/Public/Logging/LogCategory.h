@@ -21,7 +21,6 @@ struct FLogCategoryBase
 
 private:
 	uint8 Verbosity;
-	ELogVerbosity::Type DefaultVerbosity;
 	ELogVerbosity::Type CompileTimeVerbosity;
 	FName CategoryFName;
 };

@@ -14,8 +14,8 @@ namespace UE::Logging::Private
 	template <typename... ArgTypes>
 	void LogFormatted(const FLogCategoryBase& Category, ELogVerbosity::Type Verbosity, const ANSICHAR* File, int32 Line, const TCHAR* Format, ArgTypes... Args)
 	{
-		const FString Message = FString::Printf(Format, Args...);
-		LogMessage(Category, Verbosity, File, Line, *Message);
+		const std::wstring Message = ::UE::Core::Private::FormatPrintfToStd(Format, Args...);
+		LogMessage(Category, Verbosity, File, Line, Message.c_str());
 	}
 }
 
@@ -23,6 +23,7 @@ namespace UE::Logging::Private
 	do \
 	{ \
 		static_assert(::ELogVerbosity::Verbosity != ::ELogVerbosity::NoLogging, "NoLogging is not a message verbosity"); \
+		static_assert(::UE::Core::Private::TIsTCharArray<decltype(Format)>, "Formatting string must be a TCHAR array."); \
 		if (::ELogVerbosity::Verbosity == ::ELogVerbosity::Fatal || !CategoryName.IsSuppressed(::ELogVerbosity::Verbosity)) \
 		{ \
 			::UE::Logging::Private::LogFormatted(CategoryName, ::ELogVerbosity::Verbosity, __FILE__, __LINE__, Format, ##__VA_ARGS__); \

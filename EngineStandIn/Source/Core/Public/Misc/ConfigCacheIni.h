@@ -72,7 +72,7 @@ public:
 
 	/** Replaces the contents with the file's sections; a missing file leaves the object empty. */
 	CORE_API void Read(const FString& Filename);
-	/** Writes every section in order; returns false when the file cannot be written. */
+	/** Writes every section in order, only when Dirty; returns false when the file cannot be written. */
 	CORE_API bool Write(const FString& Filename, bool bDoRemoteWrite = true, const FString& PrefixText = FString());
 	/** Replaces the contents with the given ini text. */
 	CORE_API void ProcessInputFileContents(FStringView Contents, const FString& FileHint = FString());

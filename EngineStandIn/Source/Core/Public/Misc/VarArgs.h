@@ -34,6 +34,11 @@ namespace UE::Core::Private
 		};
 	};
 
+	/** A format is a TCHAR array (a TEXT("...") literal), never a pointer: the engine checks formats at compile time. */
+	template <typename T>
+	inline constexpr bool TIsTCharArray = std::is_array_v<std::remove_cvref_t<T>>
+		&& std::is_same_v<std::remove_cv_t<std::remove_extent_t<std::remove_cvref_t<T>>>, TCHAR>;
+
 	template <typename T>
 	inline constexpr bool TIsValidFormatArg =
 		std::is_arithmetic_v<T> || std::is_enum_v<T> || std::is_pointer_v<T> || std::is_null_pointer_v<T>;

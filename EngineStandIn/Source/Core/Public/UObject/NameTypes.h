@@ -20,8 +20,9 @@ public:
 	}
 	CORE_API FName(const TCHAR* Name, EFindName FindType = FNAME_Add);
 	CORE_API FName(const ANSICHAR* Name, EFindName FindType = FNAME_Add);
-	CORE_API FName(const FString& Name, EFindName FindType = FNAME_Add);
-	CORE_API FName(FStringView Name, EFindName FindType = FNAME_Add);
+	// Strings and views convert only when asked to, as the engine's: FName N = SomeString; does not compile.
+	CORE_API explicit FName(const FString& Name, EFindName FindType = FNAME_Add);
+	CORE_API explicit FName(FStringView Name, EFindName FindType = FNAME_Add);
 	CORE_API FName(int32 Len, const TCHAR* Name, EFindName FindType = FNAME_Add);
 
 	CORE_API FString ToString() const;

@@ -96,10 +96,12 @@ namespace UE::CoreUObject::Private
 
 	static void ApplyMetaData(UField* Field, const FMetaDataPairParam* MetaData, int32 NumMetaData)
 	{
+#if WITH_EDITORONLY_DATA
 		for (int32 Index = 0; Index < NumMetaData; ++Index)
 		{
 			Field->SetMetaData(MetaData[Index].Key, MetaData[Index].Value);
 		}
+#endif
 	}
 
 	static UObject* NewClassRecord(const FObjectInitializer& Initializer)
@@ -204,6 +206,7 @@ namespace UE::CoreUObject::Private
 			const FString Full = Params.CppForm == UEnum::ECppForm::Regular ? MaxName : FString(Params.Name) + TEXT("::") + MaxName;
 			Enum->Names.Add(TPair<FName, int64>(FName(*Full), MaxValue + 1));
 		}
+#if WITH_EDITORONLY_DATA
 		Enum->EnumeratorMetaData.SetNum(Enum->Names.Num());
 		for (int32 Index = 0; Index < Params.NumEnumeratorMeta; ++Index)
 		{
@@ -214,6 +217,7 @@ namespace UE::CoreUObject::Private
 		{
 			Enum->EnumeratorMetaData.Last().Add(FName(TEXT("Hidden")), FString());
 		}
+#endif
 		SetObjectClass(Enum, UEnum::StaticClass());
 		SetObjectOuterAndName(Enum, CreatePackage(Params.PackageName), FName(Params.Name));
 		ApplyMetaData(Enum, Params.MetaData, Params.NumMetaData);
@@ -223,10 +227,12 @@ namespace UE::CoreUObject::Private
 	void FPropertyBuilder::Add(FProperty* Property, const FMetaDataPairParam* MetaData, int32 NumMetaData)
 	{
 		FinishProperty(Property, nullptr);
+#if WITH_EDITORONLY_DATA
 		for (int32 Index = 0; Index < NumMetaData; ++Index)
 		{
 			Property->SetMetaData(MetaData[Index].Key, MetaData[Index].Value);
 		}
+#endif
 		Owner->AddCppProperty(Property);
 	}
 
@@ -258,7 +264,7 @@ namespace UE::CoreUObject::Private
 		if (!Class) \
 		{ \
 			UE::CoreUObject::Private::FClassParams Params; \
-			Params.Name = TEXT(#TClass) + 1; \
+			Params.Name = &TEXT(#TClass)[1]; \
 			Params.CppName = TEXT(#TClass); \
 			Params.PackageName = TEXT("/Script/CoreUObject"); \
 			Params.SuperClass = TSuperFn; \
@@ -286,6 +292,7 @@ UField::UField(const FObjectInitializer& ObjectInitializer)
 {
 }
 
+#if WITH_EDITORONLY_DATA
 const FString& UField::GetMetaData(const TCHAR* Key) const
 {
 	return GetMetaData(FName(Key));
@@ -327,6 +334,9 @@ void UField::RemoveMetaData(const TCHAR* Key)
 	MetaData.Remove(FName(Key));
 }
 
+#endif
+
+#if WITH_EDITOR
 FText UField::GetDisplayNameText() const
 {
 	if (HasMetaData(TEXT("DisplayName")))
@@ -348,6 +358,7 @@ FText UField::GetToolTipText(bool bShortTooltip) const
 	}
 	return GetDisplayNameText();
 }
+#endif
 
 UClass* UField::GetOwnerClass() const
 {
@@ -601,11 +612,16 @@ FText UEnum::GetDisplayNameTextByIndex(int32 Index) const
 	{
 		return FText::GetEmpty();
 	}
+#if WITH_EDITORONLY_DATA
 	if (HasMetaData(TEXT("DisplayName"), Index))
 	{
 		return FText::FromString(GetMetaData(TEXT("DisplayName"), Index));
 	}
 	return FText::FromString(UE::CoreUObject::Private::NameToDisplayString(GetNameStringByIndex(Index), false));
+#else
+	// Without metadata a game shows the enumerator's own name.
+	return FText::FromString(GetNameStringByIndex(Index));
+#endif
 }
 
 FText UEnum::GetDisplayNameTextByValue(int64 Value) const
@@ -613,6 +629,7 @@ FText UEnum::GetDisplayNameTextByValue(int64 Value) const
 	return GetDisplayNameTextByIndex(GetIndexByValue(Value));
 }
 
+#if WITH_EDITOR
 FText UEnum::GetToolTipTextByIndex(int32 Index) const
 {
 	if (HasMetaData(TEXT("ToolTip"), Index))
@@ -621,6 +638,7 @@ FText UEnum::GetToolTipTextByIndex(int32 Index) const
 	}
 	return GetDisplayNameTextByIndex(Index);
 }
+#endif
 
 int64 UEnum::GetMaxEnumValue() const
 {
@@ -647,6 +665,7 @@ FString UEnum::GenerateEnumPrefix() const
 	return GetName();
 }
 
+#if WITH_EDITORONLY_DATA
 FString UEnum::GetMetaData(const TCHAR* Key, int32 NameIndex) const
 {
 	if (NameIndex == INDEX_NONE)
@@ -669,6 +688,7 @@ bool UEnum::HasMetaData(const TCHAR* Key, int32 NameIndex) const
 	}
 	return EnumeratorMetaData.IsValidIndex(NameIndex) && EnumeratorMetaData[NameIndex].Contains(FName(Key));
 }
+#endif
 
 // ---------------------------------------------------------------------------------------------------
 // Hooks

@@ -534,6 +534,7 @@ void UObject::ConditionalBeginDestroy()
 	}
 }
 
+#if WITH_EDITOR
 void UObject::PreEditChange(FProperty* PropertyAboutToChange)
 {
 }
@@ -565,6 +566,8 @@ void UObject::PostEditUndo()
 void UObject::PostTransacted(const FTransactionObjectEvent& TransactionEvent)
 {
 }
+
+#endif
 
 UWorld* UObject::GetWorld() const
 {
@@ -709,7 +712,7 @@ namespace UE::CoreUObject::Private
 	void CopyPropertiesFrom(UObject* Dest, const UObject* Src, bool bCopyTransients)
 	{
 		UClass* Class = Dest->GetClass();
-		if (!Src || !Src->GetClass()->IsChildOf(Class) && !Class->IsChildOf(Src->GetClass()))
+		if (!Src || (!Src->GetClass()->IsChildOf(Class) && !Class->IsChildOf(Src->GetClass())))
 		{
 			return;
 		}

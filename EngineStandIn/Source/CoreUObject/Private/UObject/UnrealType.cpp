@@ -97,6 +97,7 @@ FString FField::GetFullName() const
 	return ClassPrivate->GetName() + TEXT(" ") + GetPathName();
 }
 
+#if WITH_EDITORONLY_DATA
 const FString& FField::GetMetaData(const TCHAR* Key) const
 {
 	return GetMetaData(FName(Key));
@@ -163,6 +164,9 @@ void FField::RemoveMetaData(const TCHAR* Key)
 	MetaDataMap.Remove(FName(Key));
 }
 
+#endif
+
+#if WITH_EDITOR
 FText FField::GetDisplayNameText() const
 {
 	if (const FString* DisplayName = FindMetaData(TEXT("DisplayName")))
@@ -187,6 +191,7 @@ FText FField::GetToolTipText(bool bShortTooltip) const
 	}
 	return GetDisplayNameText();
 }
+#endif
 
 namespace UE::CoreUObject::Private
 {
@@ -554,7 +559,7 @@ bool FProperty::Identical(const void* A, const void* B, uint32 PortFlags) const
 			bResult = Other && MapProp->ValueProp->Identical(MapProp->MapOps->GetValue(const_cast<void*>(A), Index), Other, PortFlags);
 		}
 	}
-	else if (const FTextProperty* TextProp = CastField<FTextProperty>(this))
+	else if (CastField<FTextProperty>(this))
 	{
 		bResult = ((const FText*)A)->ToString().Equals(((const FText*)B)->ToString(), ESearchCase::CaseSensitive);
 	}
@@ -577,7 +582,7 @@ bool FProperty::Identical_InContainer(const void* A, const void* B, int32 ArrayI
 void FProperty::ExportTextItem_Direct(FString& ValueStr, const void* PropertyValue, const void* DefaultValue, UObject* Parent, int32 PortFlags, UObject* ExportRootScope) const
 {
 	const FFieldClass* Class = GetClass();
-	if (const FBoolProperty* BoolProp = CastField<FBoolProperty>(this))
+	if (CastField<FBoolProperty>(this))
 	{
 		ValueStr += *(const bool*)PropertyValue ? TEXT("True") : TEXT("False");
 	}

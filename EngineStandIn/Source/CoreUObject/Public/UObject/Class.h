@@ -16,6 +16,7 @@ class COREUOBJECT_API UField : public UObject
 public:
 	UField(const FObjectInitializer& ObjectInitializer = FObjectInitializer::Get());
 
+#if WITH_EDITORONLY_DATA
 	const FString& GetMetaData(const TCHAR* Key) const;
 	const FString& GetMetaData(const FName& Key) const;
 	bool HasMetaData(const TCHAR* Key) const;
@@ -28,16 +29,21 @@ public:
 	{
 		return &MetaData;
 	}
+#endif
 
+#if WITH_EDITOR
 	/** The DisplayName metadata, or the name made readable ("LowQuality" -> "Low Quality"). */
 	FText GetDisplayNameText() const;
 	FText GetToolTipText(bool bShortTooltip = false) const;
+#endif
 
 	UClass* GetOwnerClass() const;
 	UStruct* GetOwnerStruct() const;
 
+#if WITH_EDITORONLY_DATA
 private:
 	TMap<FName, FString> MetaData;
+#endif
 };
 
 /** A type with properties and an optional super type. */
@@ -212,7 +218,9 @@ public:
 	int64 GetValueByNameString(const FString& SearchString) const;
 	FText GetDisplayNameTextByIndex(int32 Index) const;
 	FText GetDisplayNameTextByValue(int64 Value) const;
+#if WITH_EDITOR
 	FText GetToolTipTextByIndex(int32 Index) const;
+#endif
 	int64 GetMaxEnumValue() const;
 	bool IsValidEnumValue(int64 InValue) const;
 	bool IsValidEnumName(FName InName) const;
@@ -222,11 +230,13 @@ public:
 	}
 	FString GenerateEnumPrefix() const;
 
+#if WITH_EDITORONLY_DATA
 	using UField::GetMetaData;
 	using UField::HasMetaData;
 	/** Metadata of one enumerator ("DisplayName", "Hidden", "ToolTip"). */
 	FString GetMetaData(const TCHAR* Key, int32 NameIndex) const;
 	bool HasMetaData(const TCHAR* Key, int32 NameIndex) const;
+#endif
 
 	template<typename TEnum>
 	static FString GetValueAsString(const TEnum EnumeratorValue)
@@ -247,7 +257,9 @@ public:
 	}
 
 	TArray<TPair<FName, int64>> Names;
+#if WITH_EDITORONLY_DATA
 	TArray<TMap<FName, FString>> EnumeratorMetaData;
+#endif
 	ECppForm CppForm = ECppForm::EnumClass;
 	FString CppType;
 };

@@ -62,7 +62,7 @@ public: \
 #define IMPLEMENT_FIELD_STANDIN(TClass) \
 	FFieldClass* TClass::StaticClass() \
 	{ \
-		static FFieldClass Class(TEXT(#TClass) + 1, TClass::Super::StaticClass()); \
+		static FFieldClass Class(&TEXT(#TClass)[1], TClass::Super::StaticClass()); \
 		return &Class; \
 	}
 
@@ -120,6 +120,7 @@ public:
 	FString GetPathName() const;
 	FString GetFullName() const;
 
+#if WITH_EDITORONLY_DATA
 	const FString& GetMetaData(const TCHAR* Key) const;
 	const FString& GetMetaData(const FName& Key) const;
 	const FString* FindMetaData(const TCHAR* Key) const;
@@ -137,10 +138,13 @@ public:
 	{
 		return &MetaDataMap;
 	}
+#endif
 
+#if WITH_EDITOR
 	/** DisplayName metadata, or the name made readable ("bSameSize" -> "Same Size"). */
 	FText GetDisplayNameText() const;
 	FText GetToolTipText(bool bShortTooltip = false) const;
+#endif
 
 	/** Next field of the same owner, in declaration order. */
 	FField* Next = nullptr;
@@ -152,7 +156,9 @@ protected:
 	FFieldClass* ClassPrivate;
 	FName NamePrivate;
 	EObjectFlags FlagsPrivate;
+#if WITH_EDITORONLY_DATA
 	TMap<FName, FString> MetaDataMap;
+#endif
 };
 
 template<typename FieldType>

@@ -189,6 +189,7 @@ public:
 	virtual bool IsReadyForFinishDestroy();
 	void ConditionalBeginDestroy();
 
+#if WITH_EDITOR
 	virtual void PreEditChange(FProperty* PropertyAboutToChange);
 	virtual void PostEditChangeProperty(FPropertyChangedEvent& PropertyChangedEvent);
 	virtual void PostEditChangeChainProperty(FPropertyChangedChainEvent& PropertyChangedEvent);
@@ -196,6 +197,7 @@ public:
 	virtual void PreEditUndo();
 	virtual void PostEditUndo();
 	virtual void PostTransacted(const class FTransactionObjectEvent& TransactionEvent);
+#endif
 
 	virtual UWorld* GetWorld() const;
 	virtual bool IsAsset() const;

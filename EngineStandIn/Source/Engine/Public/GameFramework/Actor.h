@@ -24,9 +24,11 @@ class ENGINE_API AActor : public UObject
 	GENERATED_BODY()
 
 public:
+#if WITH_EDITOR
 	/** The label shown in the editor; without one it is made from the object name when asked to. */
 	const FString& GetActorLabel(bool bCreateIfNone = true) const;
 	void SetActorLabel(const FString& NewActorLabel, bool bMarkDirty = true);
+#endif
 
 	USceneComponent* GetRootComponent() const
 	{
@@ -94,7 +96,9 @@ public:
 	/** Runs OnConstruction again with the actor's transform, as the editor does after a change. */
 	virtual void RerunConstructionScripts();
 
+#if WITH_EDITOR
 	virtual void PostEditChangeProperty(FPropertyChangedEvent& PropertyChangedEvent) override;
+#endif
 
 	/** Called by the world once the actor is spawned and placed. */
 	void PostSpawnInitialize(const FTransform& SpawnTransform);
@@ -105,8 +109,10 @@ protected:
 private:
 	friend ENGINE_API int32 UE::StandIn::GetConstructionScriptRuns(const AActor* Actor);
 
+#if WITH_EDITORONLY_DATA
 	UPROPERTY()
 	FString ActorLabel;
+#endif
 
 	TArray<UActorComponent*> OwnedComponents;
 	bool bActorIsBeingDestroyed = false;

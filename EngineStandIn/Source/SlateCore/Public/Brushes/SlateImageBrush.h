@@ -61,54 +61,18 @@ struct FSlateImageBrush : public FSlateBrush
 	}
 };
 
-/** An .svg picture, rasterised at the size it is drawn. */
-struct FSlateVectorImageBrush : public FSlateBrush
+/** An .svg picture, rasterised at the size it is drawn. Named only by its file path, as the engine's. */
+struct FSlateVectorImageBrush : public FSlateImageBrush
 {
-	FSlateVectorImageBrush(const FName& InImageName, const UE::Slate::FDeprecateVector2DParameter& InImageSize, const FLinearColor& InTint = FLinearColor(1, 1, 1, 1),
-		ESlateBrushTileType::Type InTiling = ESlateBrushTileType::NoTile)
-		: FSlateBrush(ESlateBrushDrawType::Image, InImageName, FMargin(0), InTiling, ESlateBrushImageType::Vector, InImageSize, InTint)
-	{
-	}
-
 	FSlateVectorImageBrush(const FString& InImageName, const UE::Slate::FDeprecateVector2DParameter& InImageSize, const FLinearColor& InTint = FLinearColor(1, 1, 1, 1),
 		ESlateBrushTileType::Type InTiling = ESlateBrushTileType::NoTile)
-		: FSlateBrush(ESlateBrushDrawType::Image, FName(*InImageName), FMargin(0), InTiling, ESlateBrushImageType::Vector, InImageSize, InTint)
-	{
-	}
-
-	FSlateVectorImageBrush(const ANSICHAR* InImageName, const UE::Slate::FDeprecateVector2DParameter& InImageSize, const FLinearColor& InTint = FLinearColor(1, 1, 1, 1),
-		ESlateBrushTileType::Type InTiling = ESlateBrushTileType::NoTile)
-		: FSlateBrush(ESlateBrushDrawType::Image, FName(InImageName), FMargin(0), InTiling, ESlateBrushImageType::Vector, InImageSize, InTint)
-	{
-	}
-
-	FSlateVectorImageBrush(const WIDECHAR* InImageName, const UE::Slate::FDeprecateVector2DParameter& InImageSize, const FLinearColor& InTint = FLinearColor(1, 1, 1, 1),
-		ESlateBrushTileType::Type InTiling = ESlateBrushTileType::NoTile)
-		: FSlateBrush(ESlateBrushDrawType::Image, FName(InImageName), FMargin(0), InTiling, ESlateBrushImageType::Vector, InImageSize, InTint)
-	{
-	}
-
-	FSlateVectorImageBrush(const FName& InImageName, const UE::Slate::FDeprecateVector2DParameter& InImageSize, const FSlateColor& InTint,
-		ESlateBrushTileType::Type InTiling = ESlateBrushTileType::NoTile)
-		: FSlateBrush(ESlateBrushDrawType::Image, InImageName, FMargin(0), InTiling, ESlateBrushImageType::Vector, InImageSize, InTint)
+		: FSlateImageBrush(InImageName, InImageSize, InTint, InTiling, ESlateBrushImageType::Vector)
 	{
 	}
 
 	FSlateVectorImageBrush(const FString& InImageName, const UE::Slate::FDeprecateVector2DParameter& InImageSize, const FSlateColor& InTint,
 		ESlateBrushTileType::Type InTiling = ESlateBrushTileType::NoTile)
-		: FSlateBrush(ESlateBrushDrawType::Image, FName(*InImageName), FMargin(0), InTiling, ESlateBrushImageType::Vector, InImageSize, InTint)
-	{
-	}
-
-	FSlateVectorImageBrush(const ANSICHAR* InImageName, const UE::Slate::FDeprecateVector2DParameter& InImageSize, const FSlateColor& InTint,
-		ESlateBrushTileType::Type InTiling = ESlateBrushTileType::NoTile)
-		: FSlateBrush(ESlateBrushDrawType::Image, FName(InImageName), FMargin(0), InTiling, ESlateBrushImageType::Vector, InImageSize, InTint)
-	{
-	}
-
-	FSlateVectorImageBrush(const WIDECHAR* InImageName, const UE::Slate::FDeprecateVector2DParameter& InImageSize, const FSlateColor& InTint,
-		ESlateBrushTileType::Type InTiling = ESlateBrushTileType::NoTile)
-		: FSlateBrush(ESlateBrushDrawType::Image, FName(InImageName), FMargin(0), InTiling, ESlateBrushImageType::Vector, InImageSize, InTint)
+		: FSlateImageBrush(InImageName, InImageSize, InTint, InTiling, ESlateBrushImageType::Vector)
 	{
 	}
 };

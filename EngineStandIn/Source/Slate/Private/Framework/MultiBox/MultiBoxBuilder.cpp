@@ -149,7 +149,6 @@ void FBaseMenuBuilder::AddMenuEntry(const FUIAction& UIAction, const TSharedRef<
 FMenuBuilder::FMenuBuilder(const bool bInShouldCloseWindowAfterMenuSelection, TSharedPtr<const FUICommandList> InCommandList, TSharedPtr<FExtender> InExtender, const bool bInCloseSelfOnly, const ISlateStyle* InStyleSet, bool bInSearchable, FName InMenuName, bool bInRecursivelySearchable)
 	: FBaseMenuBuilder(EMultiBoxType::Menu, bInShouldCloseWindowAfterMenuSelection, InCommandList, bInCloseSelfOnly, InExtender, InStyleSet, NAME_None, InMenuName)
 	, bSearchable(bInSearchable)
-	, bRecursivelySearchable(bInRecursivelySearchable)
 {
 	MultiBox->bSearchable = bInSearchable;
 }

@@ -110,7 +110,6 @@ private:
 	bool bSectionNeedsToBeApplied = false;
 	bool bSectionOpen = false;
 	bool bSearchable;
-	bool bRecursivelySearchable;
 };
 
 class SLATE_API FToolBarBuilder : public FMultiBoxBuilder

@@ -125,7 +125,7 @@ private:
 			for (const OptionType& Option : *OptionsSource)
 			{
 				TSharedRef<SWidget> RowContent = OnGenerateWidget.IsBound() ? OnGenerateWidget.Execute(Option) : SNullWidget::NullWidget;
-				TWeakPtr<SWidget> WeakThis = this->AsShared();
+				TWeakPtr<SWidget> WeakSelf = this->AsShared();
 				List->AddSlot().AutoHeight()
 				[
 					SNew(SBorder)
@@ -134,9 +134,9 @@ private:
 					{
 						return MouseEvent.GetEffectingButton() == EKeys::LeftMouseButton ? FReply::Handled() : FReply::Unhandled();
 					})
-					.OnMouseButtonUp_Lambda([this, WeakThis, Option](const FGeometry&, const FPointerEvent& MouseEvent)
+					.OnMouseButtonUp_Lambda([this, WeakSelf, Option](const FGeometry&, const FPointerEvent& MouseEvent)
 					{
-						if (!WeakThis.IsValid() || MouseEvent.GetEffectingButton() != EKeys::LeftMouseButton)
+						if (!WeakSelf.IsValid() || MouseEvent.GetEffectingButton() != EKeys::LeftMouseButton)
 						{
 							return FReply::Unhandled();
 						}

@@ -160,20 +160,20 @@ public:
 				Content->AddSlot().AutoWidth().VAlign(VAlign_Center)[SNew(STextBlock).TextStyle(TextStyle).Text(SegmentSlot->GetText())];
 			}
 
-			TWeakPtr<SWidget> WeakThis = this->AsShared();
+			TWeakPtr<SWidget> WeakSelf = this->AsShared();
 			Row->AddSlot().FillWidth(1.0f)
 			[
 				SNew(SCheckBox)
 				.Style(SegmentStyle)
 				.Type(ESlateCheckBoxType::ToggleButton)
 				.ToolTipText(SegmentSlot->GetToolTip())
-				.IsChecked_Lambda([this, WeakThis, SegmentValue]()
+				.IsChecked_Lambda([this, WeakSelf, SegmentValue]()
 				{
-					return WeakThis.IsValid() && CurrentValue.Get() == SegmentValue ? ECheckBoxState::Checked : ECheckBoxState::Unchecked;
+					return WeakSelf.IsValid() && CurrentValue.Get() == SegmentValue ? ECheckBoxState::Checked : ECheckBoxState::Unchecked;
 				})
-				.OnCheckStateChanged_Lambda([this, WeakThis, SegmentValue](ECheckBoxState InState)
+				.OnCheckStateChanged_Lambda([this, WeakSelf, SegmentValue](ECheckBoxState InState)
 				{
-					if (WeakThis.IsValid())
+					if (WeakSelf.IsValid())
 					{
 						CommitValue(InState, SegmentValue);
 					}

@@ -70,11 +70,11 @@ private:
 struct FNotificationButtonInfo
 {
 	FNotificationButtonInfo(const FText& InText, const FText& InToolTip, FSimpleDelegate InCallback,
-		SNotificationItem::ECompletionState VisibleInState = SNotificationItem::CS_Pending)
+		SNotificationItem::ECompletionState InVisibleInState = SNotificationItem::CS_Pending)
 		: Text(InText)
 		, ToolTip(InToolTip)
 		, Callback(InCallback)
-		, VisibleInState(VisibleInState)
+		, VisibleInState(InVisibleInState)
 	{
 	}
 
