@@ -20,8 +20,10 @@ struct ENGINE_API FExpressionInput
 
 	FExpressionInput() = default;
 
+#if WITH_EDITOR
 	/** Compiles the connected expression's output; INDEX_NONE when nothing is connected. */
 	int32 Compile(FMaterialCompiler* Compiler);
+#endif
 
 	/** The input with reroute nodes followed to the expression that really feeds it. */
 	FExpressionInput GetTracedInput() const;

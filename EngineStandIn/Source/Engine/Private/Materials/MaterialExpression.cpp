@@ -13,6 +13,7 @@
 
 // FExpressionInput
 
+#if WITH_EDITOR
 int32 FExpressionInput::Compile(FMaterialCompiler* Compiler)
 {
 	if (!Expression)
@@ -21,6 +22,7 @@ int32 FExpressionInput::Compile(FMaterialCompiler* Compiler)
 	}
 	return Compiler->CallExpression(FMaterialExpressionKey(Expression, OutputIndex), Compiler);
 }
+#endif
 
 FExpressionInput FExpressionInput::GetTracedInput() const
 {
@@ -44,6 +46,7 @@ UMaterialExpression::UMaterialExpression(const FObjectInitializer& ObjectInitial
 {
 }
 
+#if WITH_EDITOR
 int32 UMaterialExpression::Compile(FMaterialCompiler* Compiler, int32 OutputIndex)
 {
 	return Compiler->Errorf(TEXT("Missing Material Expression Compile() for %s"), *GetClass()->GetName());
@@ -85,6 +88,7 @@ void UMaterialExpression::PostEditChangeProperty(FPropertyChangedEvent& Property
 {
 	Super::PostEditChangeProperty(PropertyChangedEvent);
 }
+#endif
 
 // UMaterialExpressionCustom
 
@@ -98,6 +102,7 @@ UMaterialExpressionCustom::UMaterialExpressionCustom(const FObjectInitializer& O
 	Inputs.Add(First);
 }
 
+#if WITH_EDITOR
 int32 UMaterialExpressionCustom::Compile(FMaterialCompiler* Compiler, int32 OutputIndex)
 {
 	TArray<int32> CompiledInputs;
@@ -170,6 +175,7 @@ uint32 UMaterialExpressionCustom::GetOutputType(int32 OutputIndex)
 		return MCT_Unknown;
 	}
 }
+#endif
 
 // UMaterialExpressionReroute
 
@@ -196,6 +202,7 @@ FExpressionInput UMaterialExpressionReroute::TraceInputsToRealInput() const
 	return Current;
 }
 
+#if WITH_EDITOR
 int32 UMaterialExpressionReroute::Compile(FMaterialCompiler* Compiler, int32 OutputIndex)
 {
 	FExpressionInput Traced = TraceInputsToRealInput();
@@ -222,6 +229,7 @@ FName UMaterialExpressionReroute::GetInputName(int32 InputIndex) const
 {
 	return NAME_None;
 }
+#endif
 
 // Constants
 
@@ -230,6 +238,7 @@ UMaterialExpressionConstant::UMaterialExpressionConstant(const FObjectInitialize
 {
 }
 
+#if WITH_EDITOR
 int32 UMaterialExpressionConstant::Compile(FMaterialCompiler* Compiler, int32 OutputIndex)
 {
 	return Compiler->Constant(R);
@@ -239,12 +248,14 @@ uint32 UMaterialExpressionConstant::GetOutputType(int32 OutputIndex)
 {
 	return MCT_Float1;
 }
+#endif
 
 UMaterialExpressionConstant2Vector::UMaterialExpressionConstant2Vector(const FObjectInitializer& ObjectInitializer)
 	: Super(ObjectInitializer)
 {
 }
 
+#if WITH_EDITOR
 int32 UMaterialExpressionConstant2Vector::Compile(FMaterialCompiler* Compiler, int32 OutputIndex)
 {
 	return Compiler->Constant2(R, G);
@@ -254,12 +265,14 @@ uint32 UMaterialExpressionConstant2Vector::GetOutputType(int32 OutputIndex)
 {
 	return MCT_Float2;
 }
+#endif
 
 UMaterialExpressionConstant3Vector::UMaterialExpressionConstant3Vector(const FObjectInitializer& ObjectInitializer)
 	: Super(ObjectInitializer)
 {
 }
 
+#if WITH_EDITOR
 int32 UMaterialExpressionConstant3Vector::Compile(FMaterialCompiler* Compiler, int32 OutputIndex)
 {
 	return Compiler->Constant3(Constant.R, Constant.G, Constant.B);
@@ -269,6 +282,7 @@ uint32 UMaterialExpressionConstant3Vector::GetOutputType(int32 OutputIndex)
 {
 	return MCT_Float3;
 }
+#endif
 
 // Textures
 
@@ -277,6 +291,7 @@ UMaterialExpressionTextureObject::UMaterialExpressionTextureObject(const FObject
 {
 }
 
+#if WITH_EDITOR
 int32 UMaterialExpressionTextureObject::Compile(FMaterialCompiler* Compiler, int32 OutputIndex)
 {
 	if (!Texture)
@@ -291,6 +306,7 @@ uint32 UMaterialExpressionTextureObject::GetOutputType(int32 OutputIndex)
 {
 	return Texture ? Texture->GetMaterialType() : (uint32)MCT_Texture2D;
 }
+#endif
 
 uint32 UTexture::GetMaterialType() const
 {
