@@ -15,6 +15,7 @@
 #include "Misc/ConfigCacheIni.h"
 #include "Misc/FileHelper.h"
 #include "Misc/Paths.h"
+#include "MaterialJourneys.h"
 #include "PrismWheelDetailsJourneys.h"
 #include "PrismWheelJourneys.h"
 #include "StandIn/NotificationHooks.h"
@@ -889,6 +890,8 @@ namespace
 		TArray<FHostStep> Steps;
 		/** The prism wheel journey: its own steps, run after the others. */
 		PrismWheelJourneys::FOptions PrismWheel;
+		/** The material journey: the beam node placed and compiled, after the others. */
+		MaterialJourneys::FMaterialOptions Material;
 		bool bHelp = false;
 	};
 
@@ -904,6 +907,7 @@ namespace
 		}
 		PrismWheelJourneys::PrintUsage();
 		PrismWheelDetailsJourneys::PrintUsage();
+		MaterialJourneys::PrintUsage();
 		Say(TEXT("  --help                this text"));
 		Say(TEXT("--project and --level apply first; every other option runs in the order given, each as one step."));
 		Say(TEXT("The prism wheel options (from --prism-wheel on in this list) run after the others, in the order given."));
@@ -946,6 +950,15 @@ namespace
 				{
 					return false;
 				}
+				const MaterialJourneys::EParseResult MaterialResult = MaterialJourneys::ParseOption(Argc, Argv, Index, OutCommandLine.Material);
+				if (MaterialResult != MaterialJourneys::EParseResult::NotMine)
+				{
+					if (MaterialResult == MaterialJourneys::EParseResult::Bad)
+					{
+						return false;
+					}
+					continue;
+				}
 				SayError(FString::Printf(TEXT("EditorHost: unknown argument '%s' (see --help)"), *Arg));
 				return false;
 			}
@@ -980,7 +993,7 @@ namespace
 			}
 			OutCommandLine.Steps.Add(FHostStep{Option, Value});
 		}
-		return PrismWheelJourneys::CheckOptions(OutCommandLine.PrismWheel);
+		return PrismWheelJourneys::CheckOptions(OutCommandLine.PrismWheel) && MaterialJourneys::Validate(OutCommandLine.Material);
 	}
 }
 
@@ -1053,6 +1066,10 @@ int main(int Argc, char** Argv)
 	if (Run.ExitCode == EExitCode::Ok && !PrismWheelDetailsJourneys::CheckAllAnswersTaken())
 	{
 		Run.ExitCode = EExitCode::Failed;
+	}
+	if (Run.ExitCode == EExitCode::Ok && CommandLine.Material.bRequested)
+	{
+		Run.ExitCode = static_cast<EExitCode>(MaterialJourneys::Run(CommandLine.Material));
 	}
 	if (bEditedSettings)
 	{

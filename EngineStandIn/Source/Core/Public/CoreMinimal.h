@@ -15,6 +15,7 @@
 #include "Containers/Array.h"
 #include "Containers/Set.h"
 #include "Containers/Map.h"
+#include "Containers/EnumAsByte.h"
 #include "Misc/CString.h"
 #include "UObject/NameTypes.h"
 #include "Internationalization/Text.h"

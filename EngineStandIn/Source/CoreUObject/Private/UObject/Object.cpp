@@ -11,6 +11,7 @@
 #include "StandIn/DelegateObjectLifetime.h"
 #include "Misc/ITransaction.h"
 #include "CoreGlobals.h"
+#include "Serialization/StructuredArchiveAdapters.h"
 
 #include <algorithm>
 #include <string>
@@ -490,6 +491,16 @@ bool UObject::Modify(bool bAlwaysMarkDirty)
 		}
 	}
 	return bSavedToTransactionBuffer;
+}
+
+void UObject::Serialize(FArchive& Ar)
+{
+	FStructuredArchiveFromArchive Structured(Ar);
+	Serialize(Structured.GetSlot().EnterRecord());
+}
+
+void UObject::Serialize(FStructuredArchive::FRecord Record)
+{
 }
 
 void UObject::PostInitProperties()

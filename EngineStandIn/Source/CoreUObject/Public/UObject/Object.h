@@ -5,6 +5,7 @@
 #include "UObject/ObjectMacros.h"
 #include "UObject/UObjectBase.h"
 #include "UObject/UObjectGlobals.h"
+#include "Serialization/StructuredArchive.h"
 
 #include <memory>
 
@@ -175,6 +176,11 @@ public:
 	virtual bool Modify(bool bAlwaysMarkDirty = true);
 
 	bool CanModify() const;
+
+	/** Binary form: runs the record form on the archive's root record. */
+	virtual void Serialize(FArchive& Ar);
+	/** The stand-in keeps objects in memory only: no tagged property data is written or read. */
+	virtual void Serialize(FStructuredArchive::FRecord Record);
 
 	virtual void PostInitProperties();
 	virtual void PostLoad();

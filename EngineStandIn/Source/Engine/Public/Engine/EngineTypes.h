@@ -30,3 +30,17 @@ struct FHitResult
 {
 	bool bBlockingHit = false;
 };
+
+/** How a material samples a texture. */
+enum EMaterialSamplerType
+{
+	SAMPLERTYPE_Color,
+	SAMPLERTYPE_Grayscale,
+	SAMPLERTYPE_Alpha,
+	SAMPLERTYPE_Normal,
+	SAMPLERTYPE_Masks,
+	SAMPLERTYPE_DistanceFieldFont,
+	SAMPLERTYPE_LinearColor,
+	SAMPLERTYPE_LinearGrayscale,
+	SAMPLERTYPE_MAX,
+};
