@@ -68,7 +68,7 @@ TEST_F(FMenuTest, ToolbarButtonIsACalloutComboInTheUserToolbar)
 	EXPECT_EQ(Icon.GetStyleName(), FName(TEXT("Icons.ZORLightSetting")));
 	// The icon resolves through the registered style set to the plug-in's own picture.
 	ASSERT_NE(Icon.GetIcon(), nullptr);
-	EXPECT_TRUE(Icon.GetIcon()->GetResourceName().ToString().EndsWith(TEXT("Resources/Slate/ZORLightSetting_20.svg")));
+	EXPECT_TRUE(Icon.GetIcon()->GetResourceName().ToString().EndsWith(TEXT("Resources/Slate/ZORLightSetting_20.svg"), ESearchCase::CaseSensitive));
 }
 
 TEST_F(FMenuTest, MenuShowsFiveSectionsWithTheirRowsInOrder)

@@ -228,7 +228,7 @@ TEST(StyleSet, ModeListRowsAlternateAndLightUpUnderTheMouse)
 	for (const FSlateBrush* Brush : {&PluginRow.EvenRowBackgroundBrush, &PluginRow.OddRowBackgroundBrush, &PluginRow.ActiveBrush,
 			&PluginRow.InactiveBrush, &PluginRow.SelectorFocusedBrush})
 	{
-		EXPECT_TRUE(Brush->GetResourceName().ToString().StartsWith(FPaths::EngineContentDir())) << TCHAR_TO_UTF8(*Brush->GetResourceName().ToString());
+		EXPECT_TRUE(Brush->GetResourceName().ToString().StartsWith(FPaths::EngineContentDir(), ESearchCase::CaseSensitive)) << TCHAR_TO_UTF8(*Brush->GetResourceName().ToString());
 	}
 }
 
