@@ -115,7 +115,7 @@ TEST_F(FMenuTest, MenuShowsFiveSectionsWithTheirRowsInOrder)
 		TEXT("# UE to GMA Tool"),
 		TEXT("entry UE to GMA Tool"),
 	};
-	EXPECT_EQ(Shape, Expected);
+	EXPECT_EQ(Shown(Shape), Shown(Expected));
 }
 
 TEST_F(FMenuTest, SpinRowsShowCurrentValuesBoundsAndSteps)
