@@ -14,7 +14,7 @@ namespace
 		for (const FSlateDrawElement& Element : Elements)
 		{
 			const UObject* Resource = Element.Brush.GetResourceObject();
-			if (Element.ElementType == FSlateDrawElement::ET_Box && Resource && Resource->GetName() == MaterialName && Nth-- == 0)
+			if (Element.ElementType == FSlateDrawElement::ET_Box && Resource && Resource->GetName().Equals(MaterialName, ESearchCase::CaseSensitive) && Nth-- == 0)
 			{
 				return &Element;
 			}
