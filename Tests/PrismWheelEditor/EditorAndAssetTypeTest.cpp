@@ -234,6 +234,8 @@ TEST_F(PrismWheelEditor, ItsNamesAreTheEditorsOwn)
 	EXPECT_EQ(Utf8(Editor.GetBaseToolkitName().ToString()), "ZOR Prism Wheel Editor");
 	EXPECT_TRUE(Editor.GetBaseToolkitName().IsCultureInvariant());
 	EXPECT_EQ(Utf8(Editor.GetWorldCentricTabPrefix()), "ZOR Prism Wheel");
+	// Hosted in a level editor, its tabs take the content browser's colour of the asset type.
+	EXPECT_EQ(Editor.GetWorldCentricTabColorScale(), Definition().GetAssetColor());
 }
 
 TEST_F(PrismWheelEditor, EditsOnTheEditorsCanvasUndoAndRedoTheWholeAsset)
