@@ -47,17 +47,36 @@ namespace
 			benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
 	}
 
-	void BM_CanvasPaint(benchmark::State& State)
+	/** Where a facette's centre sits on the canvas: the 500-unit square at (50, 50), zoom 1, no pan. */
+	FVector2D CanvasPoint(const FPrismWheelFacette& Facette)
+	{
+		return FVector2D(50.0 + 500.0 * Facette.X, 50.0 + 500.0 * Facette.Y);
+	}
+
+	/** A started plug-in and the canvas over a wheel of State.range(0) facettes, the first SelectedCount of them selected. */
+	struct FCanvasBench
 	{
 		StandIn::FEditorSession Session;
-		Session.StartPlugin();
-		UZORPrismWheel* Wheel = MakeWheel(static_cast<int32>(State.range(0)));
-		// Half of them selected, as after a rectangle over the top half.
-		for (int32 Index = 0; Index < Wheel->Facettes.Num() / 2; ++Index)
+		UZORPrismWheel* Wheel = nullptr;
+		TSharedPtr<SZORPrismWheelWidget> Canvas;
+
+		FCanvasBench(const benchmark::State& State, int32 SelectedCount)
 		{
-			Wheel->SelectedCircles.Add(Index);
+			Session.StartPlugin();
+			Wheel = MakeWheel(static_cast<int32>(State.range(0)));
+			for (int32 Index = 0; Index < SelectedCount; ++Index)
+			{
+				Wheel->SelectedCircles.Add(Index);
+			}
+			Canvas = SNew(SZORPrismWheelWidget).PrismWheel(Wheel);
 		}
-		const TSharedRef<SZORPrismWheelWidget> Canvas = SNew(SZORPrismWheelWidget).PrismWheel(Wheel);
+	};
+
+	void BM_CanvasPaint(benchmark::State& State)
+	{
+		// Half of them selected, as after a rectangle over the top half.
+		FCanvasBench Bench(State, static_cast<int32>(State.range(0)) / 2);
+		const TSharedRef<SWidget> Canvas = Bench.Canvas.ToSharedRef();
 		for (auto _ : State)
 		{
 			benchmark::DoNotOptimize(StandIn::PaintWidget(Canvas, CanvasSize).Num());
@@ -67,13 +86,10 @@ namespace
 
 	void BM_CanvasClick(benchmark::State& State)
 	{
-		StandIn::FEditorSession Session;
-		Session.StartPlugin();
-		UZORPrismWheel* Wheel = MakeWheel(static_cast<int32>(State.range(0)));
-		const TSharedRef<SZORPrismWheelWidget> Canvas = SNew(SZORPrismWheelWidget).PrismWheel(Wheel);
+		FCanvasBench Bench(State, 0);
+		const TSharedRef<SWidget> Canvas = Bench.Canvas.ToSharedRef();
 		// The last facette: the hit test walks every one before it.
-		const FPrismWheelFacette& Last = Wheel->Facettes.Last();
-		const FVector2D At(50.0 + 500.0 * Last.X, 50.0 + 500.0 * Last.Y);
+		const FVector2D At = CanvasPoint(Bench.Wheel->Facettes.Last());
 		for (auto _ : State)
 		{
 			StandIn::MouseDownAt(Canvas, Geometry(), At);
@@ -84,32 +100,23 @@ namespace
 
 	void BM_CanvasRectangleSelection(benchmark::State& State)
 	{
-		StandIn::FEditorSession Session;
-		Session.StartPlugin();
-		UZORPrismWheel* Wheel = MakeWheel(static_cast<int32>(State.range(0)));
-		const TSharedRef<SZORPrismWheelWidget> Canvas = SNew(SZORPrismWheelWidget).PrismWheel(Wheel);
+		FCanvasBench Bench(State, 0);
+		const TSharedRef<SWidget> Canvas = Bench.Canvas.ToSharedRef();
 		for (auto _ : State)
 		{
 			StandIn::MouseDownAt(Canvas, Geometry(), FVector2D(40.0, 40.0));
 			StandIn::MouseMoveTo(Canvas, Geometry(), FVector2D(560.0, 300.0));
 			StandIn::MouseUpAt(Canvas, Geometry(), FVector2D(560.0, 300.0));
 		}
-		benchmark::DoNotOptimize(Wheel->SelectedCircles.Num());
+		benchmark::DoNotOptimize(Bench.Wheel->SelectedCircles.Num());
 		SetCounters(State);
 	}
 
 	void BM_CanvasMoveStep(benchmark::State& State)
 	{
-		StandIn::FEditorSession Session;
-		Session.StartPlugin();
-		UZORPrismWheel* Wheel = MakeWheel(static_cast<int32>(State.range(0)));
-		for (int32 Index = 0; Index < Wheel->Facettes.Num(); ++Index)
-		{
-			Wheel->SelectedCircles.Add(Index);
-		}
-		const TSharedRef<SZORPrismWheelWidget> Canvas = SNew(SZORPrismWheelWidget).PrismWheel(Wheel);
-		const FPrismWheelFacette& First = Wheel->Facettes[0];
-		const FVector2D Start(50.0 + 500.0 * First.X, 50.0 + 500.0 * First.Y);
+		FCanvasBench Bench(State, static_cast<int32>(State.range(0)));
+		const TSharedRef<SWidget> Canvas = Bench.Canvas.ToSharedRef();
+		const FVector2D Start = CanvasPoint(Bench.Wheel->Facettes[0]);
 		StandIn::MouseDownAt(Canvas, Geometry(), Start);
 		// The first step starts the move (and its transaction); every iteration is one further step.
 		StandIn::MouseMoveTo(Canvas, Geometry(), Start + FVector2D(5.0, 0.0));

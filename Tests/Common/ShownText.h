@@ -1,10 +1,12 @@
 // What a user reads, compared letter for letter. FString's own == ignores case, as in the engine, so a
 // test that compares labels, names, XML or file names with it would pass on a wrong letter case.
+// Utf8 gives a text as gtest prints it in a failure message.
 #pragma once
 
 #include "CoreMinimal.h"
 
 #include <ostream>
+#include <string>
 
 struct FShownText : public FString
 {
@@ -59,4 +61,9 @@ inline TArray<FShownText> Shown(const TArray<FString>& Texts)
 		Result.Add(FShownText(Text));
 	}
 	return Result;
+}
+
+inline std::string Utf8(const FString& Text)
+{
+	return std::string(TCHAR_TO_UTF8(*Text));
 }

@@ -5,6 +5,8 @@
 #include "SettingsFileHelpers.h"
 #include "StandInTesting/EditorSession.h"
 
+#include "ShownText.h"
+
 #include <gtest/gtest.h>
 
 namespace
@@ -44,7 +46,7 @@ TEST(ModuleLifecycle, StartupCreatesManagersAndShutdownReleasesThem)
 	ASSERT_TRUE(Menu.IsValid());
 	ASSERT_TRUE(ToolBar.IsValid());
 	EXPECT_NE(Menu.Get(), ToolBar.Get());
-	EXPECT_EQ(Module->ConfigPath, FPaths::Combine(FPaths::ProjectConfigDir(), TEXT("ZORLightSettings.ini")));
+	EXPECT_EQ(Shown(Module->ConfigPath), FPaths::Combine(FPaths::ProjectConfigDir(), TEXT("ZORLightSettings.ini")));
 	EXPECT_TRUE(ZORTests::SettingsFileExists(Session));
 
 	Module->ShutdownModule();

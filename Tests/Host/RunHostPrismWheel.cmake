@@ -1,22 +1,12 @@
 # Runs the headless editor's prism wheel journeys as a user would and checks what it says and the pictures.
 # -DHOST=<EditorHost> -DWORK=<scratch folder> -DSOURCE=<Tests folder> -DCASE=<fresh|edits|bad-file|bad-option>
 cmake_minimum_required(VERSION 3.25)
+include(${CMAKE_CURRENT_LIST_DIR}/HostCheck.cmake)
 
-function(expect_contains TEXT NEEDLE)
-	string(FIND "${TEXT}" "${NEEDLE}" _at)
-	if(_at EQUAL -1)
-		message(FATAL_ERROR "expected to find:\n  ${NEEDLE}\nin:\n${TEXT}")
-	endif()
-endfunction()
-
-file(REMOVE_RECURSE ${WORK})
-file(MAKE_DIRECTORY ${WORK}/Project)
+start_project()
 
 if(CASE STREQUAL "fresh")
-	execute_process(COMMAND ${HOST} --project ${WORK}/Project --prism-wheel RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err)
-	if(NOT rc EQUAL 0)
-		message(FATAL_ERROR "exit code ${rc}: ${out}${err}")
-	endif()
+	run_host(0 --prism-wheel)
 	expect_contains("${out}" "Created the prism wheel /Game/PW_PrismWheel.PW_PrismWheel through the factory.
 Opened it as the content browser does: \"ZOR Prism Wheel Editor\" (ZORPrismWheelEditor), standalone.
   layout ZORPrismWheelEditorLayout
@@ -38,13 +28,9 @@ Opened it as the content browser does: \"ZOR Prism Wheel Editor\" (ZORPrismWheel
   redo: (none)
 ")
 elseif(CASE STREQUAL "edits")
-	execute_process(COMMAND ${HOST} --project ${WORK}/Project --prism-wheel ${SOURCE}/Host/PrismWheel.json --canvas 600,600
-			--click 200,200:shift --drag 300,300:350,330 --drag 60,60:560,250 --wheel 300,300:2 --pan 100,100:140,80
-			--key Delete --undo --redo --key Escape --shots ${WORK}/Shots
-		RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err)
-	if(NOT rc EQUAL 0)
-		message(FATAL_ERROR "exit code ${rc}: ${out}${err}")
-	endif()
+	run_host(0 --prism-wheel ${SOURCE}/Host/PrismWheel.json --canvas 600,600
+		--click 200,200:shift --drag 300,300:350,330 --drag 60,60:560,250 --wheel 300,300:2 --pan 100,100:140,80
+		--key Delete --undo --redo --key Escape --shots ${WORK}/Shots)
 	expect_contains("${out}" "Filled it from ${SOURCE}/Host/PrismWheel.json: 5 facettes, 1 selected.")
 	# Shift-click on facette 0 (centre 200,200) adds it.
 	expect_contains("${out}" "Edit 1: --click 200,200:shift -> handled
@@ -106,32 +92,21 @@ elseif(CASE STREQUAL "edits")
 		endif()
 	endforeach()
 elseif(CASE STREQUAL "bad-file")
-	execute_process(COMMAND ${HOST} --project ${WORK}/Project --prism-wheel ${SOURCE}/Host/PrismWheelBadFacette.json --click 300,300
-		RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err)
-	if(NOT rc EQUAL 2)
-		message(FATAL_ERROR "expected exit code 2, got ${rc}: ${out}${err}")
-	endif()
+	run_host(2 --prism-wheel ${SOURCE}/Host/PrismWheelBadFacette.json --click 300,300)
 	expect_contains("${err}" "EditorHost: prism wheel file ${SOURCE}/Host/PrismWheelBadFacette.json: facette 1 must be [x, y, radius] with three numbers\n")
 	string(FIND "${out}" "Edit 1" _edit)
 	if(NOT _edit EQUAL -1)
 		message(FATAL_ERROR "edits ran on a bad file:\n${out}")
 	endif()
 	file(WRITE ${WORK}/NotJson.json "{\"facettes\": [[0.5, 0.5, 0.1]")
-	execute_process(COMMAND ${HOST} --project ${WORK}/Project --prism-wheel ${WORK}/NotJson.json RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err)
-	if(NOT rc EQUAL 2)
-		message(FATAL_ERROR "expected exit code 2, got ${rc}: ${out}${err}")
-	endif()
+	run_host(2 --prism-wheel ${WORK}/NotJson.json)
 	expect_contains("${err}" "NotJson.json: not valid JSON\n")
 elseif(CASE STREQUAL "bad-option")
-	execute_process(COMMAND ${HOST} --project ${WORK}/Project --prism-wheel --click 300,300:alt RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err)
-	if(NOT rc EQUAL 2)
-		message(FATAL_ERROR "expected exit code 2, got ${rc}: ${out}${err}")
-	endif()
+	run_host(2 --prism-wheel --click 300,300:alt)
 	expect_contains("${err}" "EditorHost: --click takes X,Y[:shift|:ctrl|:shift+ctrl], got '300,300:alt'")
-	execute_process(COMMAND ${HOST} --project ${WORK}/Project --undo RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err)
-	if(NOT rc EQUAL 2)
-		message(FATAL_ERROR "expected exit code 2, got ${rc}: ${out}${err}")
-	endif()
+	run_host(2 --prism-wheel --click)
+	expect_contains("${err}" "EditorHost: --click needs a value")
+	run_host(2 --undo)
 	expect_contains("${err}" "EditorHost: canvas, details and thumbnail edits and --shots need --prism-wheel")
 else()
 	message(FATAL_ERROR "unknown case ${CASE}")

@@ -1,34 +1,12 @@
 # Runs the headless editor through the details tab and the thumbnail of a prism wheel and checks what it says.
 # -DHOST=<EditorHost> -DWORK=<scratch folder> -DCASE=<case>
 cmake_minimum_required(VERSION 3.25)
+include(${CMAKE_CURRENT_LIST_DIR}/HostCheck.cmake)
 
-function(expect_contains TEXT NEEDLE)
-	string(FIND "${TEXT}" "${NEEDLE}" _at)
-	if(_at EQUAL -1)
-		message(FATAL_ERROR "expected to find:\n  ${NEEDLE}\nin:\n${TEXT}")
-	endif()
-endfunction()
-
-function(expect_missing TEXT NEEDLE)
-	string(FIND "${TEXT}" "${NEEDLE}" _at)
-	if(NOT _at EQUAL -1)
-		message(FATAL_ERROR "did not expect:\n  ${NEEDLE}\nin:\n${TEXT}")
-	endif()
-endfunction()
-
-# Runs the host on a prism wheel (the arguments after EXPECT_RC follow --prism-wheel); leaves `out` and `err`.
-macro(run_host EXPECT_RC)
-	execute_process(COMMAND ${HOST} --project ${WORK}/Project --prism-wheel ${ARGN} RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err)
-	if(NOT rc EQUAL ${EXPECT_RC})
-		message(FATAL_ERROR "expected exit code ${EXPECT_RC}, got ${rc}: ${out}${err}")
-	endif()
-endmacro()
-
-file(REMOVE_RECURSE ${WORK})
-file(MAKE_DIRECTORY ${WORK}/Project/Config)
+start_project()
 
 if(CASE STREQUAL "details")
-	run_host(0 --details)
+	run_host(0 --prism-wheel --details)
 	# Before expanding: only the button rows, FastGenerate first and MatrixArrange last.
 	expect_contains("${out}" "Details tab of PW_PrismWheel:
   FastGenerate (Fast Generate)
@@ -58,7 +36,7 @@ With every advanced section expanded:
 ")
 	expect_contains("${out}" "    Row Spacing: 0.2 (advanced)\n")
 elseif(CASE STREQUAL "generate")
-	run_host(0 --generate)
+	run_host(0 --prism-wheel --generate)
 	expect_contains("${out}" "Clicked \"Generate\" in the details tab.
   #0 x=0.9000 y=0.5000 r=0.1000 selected
   #1 x=0.7000 y=0.8464 r=0.1000 selected
@@ -66,7 +44,7 @@ elseif(CASE STREQUAL "generate")
 	expect_contains("${out}" "  #5 x=0.7000 y=0.1536 r=0.1000 selected\n  selection: 0, 1, 2, 3, 4, 5\n  undo history: Generate\n")
 	expect_missing("${out}" "Question")
 elseif(CASE STREQUAL "overwrite-answers")
-	run_host(0 --generate --answer No --generate --answer Cancel --generate --answer Yes --set-property FacetteCount=2 --generate)
+	run_host(0 --prism-wheel --generate --answer No --generate --answer Cancel --generate --answer Yes --set-property FacetteCount=2 --generate)
 	expect_contains("${out}" "  Question (YesNoCancel): You have already added facettes. Do you want to overwrite them?\n  Answered: No\n  #0 x=0.9000")
 	# No: the ring is appended, only the new facettes are selected.
 	expect_contains("${out}" "  #11 x=0.7000 y=0.1536 r=0.1000 selected\n  selection: 6, 7, 8, 9, 10, 11\n  undo history: Generate | Generate\n")
@@ -75,7 +53,7 @@ elseif(CASE STREQUAL "overwrite-answers")
 	# Cancel changes nothing, but its transaction was opened and closed, as the editor's undo history shows.
 	expect_contains("${out}" "  undo history: Generate | Generate | Generate | Set Facette Count | Generate\n")
 elseif(CASE STREQUAL "unanswered")
-	run_host(1 --generate --clear-all --details)
+	run_host(1 --prism-wheel --generate --clear-all --details)
 	expect_contains("${out}" "  Question (YesNo): Do you want to remove all facettes?
   Not answered: closed with No.
   #0 x=0.9000 y=0.5000 r=0.1000 selected")
@@ -84,7 +62,7 @@ elseif(CASE STREQUAL "unanswered")
 	expect_missing("${out}" "Details tab of")
 elseif(CASE STREQUAL "with-canvas-edits")
 	# The details edits take their place among the canvas edits: the ring is undone and redone.
-	run_host(0 --generate --undo --redo --shots ${WORK}/Shots)
+	run_host(0 --prism-wheel --generate --undo --redo --shots ${WORK}/Shots)
 	expect_contains("${out}" "Edit 1: --generate\nClicked \"Generate\" in the details tab.\n")
 	expect_contains("${out}" "Edit 2: --undo -> done\n  zoom 1.0000 pan 0.0000,0.0000\n  selection: (none)\n  undo history: (none)\n  redo: Generate\n")
 	expect_contains("${out}" "Edit 3: --redo -> done\n")
@@ -93,13 +71,13 @@ elseif(CASE STREQUAL "with-canvas-edits")
 		message(FATAL_ERROR "missing the canvas picture after --generate")
 	endif()
 elseif(CASE STREQUAL "clear-all")
-	run_host(0 --generate --answer Yes --clear-all --clear-all)
+	run_host(0 --prism-wheel --generate --answer Yes --clear-all --clear-all)
 	expect_contains("${out}" "  Answered: Yes\n  selection: (none)\n  undo history: Generate | Clear all\n")
 elseif(CASE STREQUAL "unused-answer")
-	run_host(1 --answer Yes --generate)
+	run_host(1 --prism-wheel --answer Yes --generate)
 	expect_contains("${err}" "EditorHost: 1 answer(s) given with --answer found no question")
 elseif(CASE STREQUAL "set-property")
-	run_host(1 --generate --set-property bSameSize=False --set-property FacetteSize=5 --set-property NoSuchThing=1)
+	run_host(1 --prism-wheel --generate --set-property bSameSize=False --set-property FacetteSize=5 --set-property NoSuchThing=1)
 	# The tab keeps the size in its range; with Same Size off only the selected facettes grow.
 	expect_contains("${out}" "Set FacetteSize to 5 in the details tab; it shows 1.0.")
 	expect_contains("${out}" "  #0 x=0.9000 y=0.5000 r=0.5000 selected\n")
@@ -107,7 +85,7 @@ elseif(CASE STREQUAL "set-property")
 	expect_contains("${err}" "EditorHost: --set-property NoSuchThing=1: the details panel shows no property \"NoSuchThing\"")
 elseif(CASE STREQUAL "thumbnail")
 	# One facette of radius 0.1 moved to the centre of the disc.
-	run_host(0 --thumbnail 64,64 --set-property FacetteCount=1 --generate --set-property Radius=0
+	run_host(0 --prism-wheel --thumbnail 64,64 --set-property FacetteCount=1 --generate --set-property Radius=0
 		--thumbnail 64,64 --thumbnail 128,64 --shots ${WORK}/Shots)
 	expect_contains("${out}" "Thumbnail 64 x 64: ZORPrismWheelThumbnailRenderer cannot draw this prism wheel; the content browser shows the default thumbnail.")
 	expect_contains("${out}" "  #0 x=0.5000 y=0.5000 r=0.1000 selected\n")
@@ -127,23 +105,24 @@ elseif(CASE STREQUAL "thumbnail")
 elseif(CASE STREQUAL "thumbnail-file")
 	# A wheel read from a file: one facette of radius 0.1 at the centre of the disc.
 	file(WRITE ${WORK}/one.json "{\"facettes\": [[0.5, 0.5, 0.1]], \"selected\": []}")
-	run_host(0 ${WORK}/one.json --thumbnail 64,64 --thumbnail 128,64)
+	run_host(0 --prism-wheel ${WORK}/one.json --thumbnail 64,64 --thumbnail 128,64)
 	expect_contains("${out}" "  3: at 27.9040, 27.9040 size 8.1920 x 8.1920, MI_ThumbnailCircle, Additive\n")
 	expect_contains("${out}" "  3: at 55.8080, 23.8080 size 16.3840 x 16.3840, MI_ThumbnailCircle, Additive\n")
 elseif(CASE STREQUAL "needs-prism-wheel")
-	execute_process(COMMAND ${HOST} --project ${WORK}/Project --generate RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err)
-	if(NOT rc EQUAL 2)
-		message(FATAL_ERROR "expected exit code 2, got ${rc}: ${out}${err}")
-	endif()
+	run_host(2 --generate)
 	expect_contains("${err}" "EditorHost: canvas, details and thumbnail edits and --shots need --prism-wheel")
 elseif(CASE STREQUAL "bad-options")
-	run_host(2 --thumbnail 64x64)
+	run_host(2 --prism-wheel --thumbnail 64x64)
 	expect_contains("${err}" "EditorHost: --thumbnail needs W,H (whole numbers from 1 to 4096), got '64x64'")
-	run_host(2 --thumbnail 0,64)
+	run_host(2 --prism-wheel --thumbnail 0,64)
 	expect_contains("${err}" "EditorHost: --thumbnail needs W,H (whole numbers from 1 to 4096), got '0,64'")
-	run_host(2 --answer yes)
+	run_host(2 --prism-wheel --answer yes)
 	expect_contains("${err}" "EditorHost: --answer takes Yes, No or Cancel, got 'yes'")
-	run_host(2 --set-property FacetteSize)
+	# The command line ends where the value belongs.
+	run_host(2 --prism-wheel --generate --answer)
+	expect_contains("${err}" "EditorHost: --answer needs a value")
+	expect_missing("${out}" "Clicked")
+	run_host(2 --prism-wheel --set-property FacetteSize)
 	expect_contains("${err}" "EditorHost: --set-property needs \"NAME=VALUE\", got 'FacetteSize'")
 else()
 	message(FATAL_ERROR "unknown case ${CASE}")

@@ -29,7 +29,7 @@ namespace
 		TArray<FString> Result;
 		for (const FString& Line : Lines)
 		{
-			if (!Removed.Contains(Line))
+			if (!Shown(Removed).Contains(Shown(Line)))
 			{
 				Result.Add(Line);
 			}
@@ -140,15 +140,15 @@ TEST(ModuleRegistrations, StartupThenShutdownLeavesOnlyTheStyleTheMappingsAndThe
 
 	Module->StartupModule();
 	const StandIn::FRegistrySnapshot Started = StandIn::TakeRegistrySnapshot();
-	EXPECT_TRUE(Started.StyleSets.Contains(TEXT("ZORLightEditorStyle")));
-	EXPECT_TRUE(Started.BindingContexts.Contains(TEXT("ZORLightditor")));
-	EXPECT_TRUE(Started.NomadTabSpawners.Contains(TEXT("UEtoGMA")));
-	EXPECT_TRUE(Started.BindingContexts.Contains(TEXT("ZORLightditor.SpawnUEtoGMATab")));
-	EXPECT_TRUE(Started.ToolMenuEntries.Contains(TEXT("LevelEditor.LevelEditorToolBar.User/ZORLight")));
-	EXPECT_TRUE(Started.ToolMenuEntries.Contains(TEXT("LevelEditor.LevelEditorToolBar.User/ZORLight/ZORLightMenu")));
-	EXPECT_EQ(Started.ClassLayouts, TArray<FString>({TEXT("ZORPrismWheel")}));
+	EXPECT_TRUE(Shown(Started.StyleSets).Contains(TEXT("ZORLightEditorStyle")));
+	EXPECT_TRUE(Shown(Started.BindingContexts).Contains(TEXT("ZORLightditor")));
+	EXPECT_TRUE(Shown(Started.NomadTabSpawners).Contains(TEXT("UEtoGMA")));
+	EXPECT_TRUE(Shown(Started.BindingContexts).Contains(TEXT("ZORLightditor.SpawnUEtoGMATab")));
+	EXPECT_TRUE(Shown(Started.ToolMenuEntries).Contains(TEXT("LevelEditor.LevelEditorToolBar.User/ZORLight")));
+	EXPECT_TRUE(Shown(Started.ToolMenuEntries).Contains(TEXT("LevelEditor.LevelEditorToolBar.User/ZORLight/ZORLightMenu")));
+	EXPECT_EQ(Shown(Started.ClassLayouts), Shown(TArray<FString>({TEXT("ZORPrismWheel")})));
 	const FString ThumbnailRenderer = TEXT("ZORPrismWheel=ZORPrismWheelThumbnailRenderer");
-	EXPECT_EQ(Started.ThumbnailRenderers, TArray<FString>({ThumbnailRenderer}));
+	EXPECT_EQ(Shown(Started.ThumbnailRenderers), Shown(TArray<FString>({ThumbnailRenderer})));
 	const TArray<FString> Mappings = {
 		TEXT("ZORLightditor.SpawnUEtoGMATab"),
 		TEXT("ZORLightditor.ToggleSmokeEnable"),
@@ -158,28 +158,28 @@ TEST(ModuleRegistrations, StartupThenShutdownLeavesOnlyTheStyleTheMappingsAndThe
 	};
 	for (const FString& Mapping : Mappings)
 	{
-		EXPECT_TRUE(Started.GlobalCommandMappings.Contains(Mapping)) << TCHAR_TO_UTF8(*Mapping);
+		EXPECT_TRUE(Shown(Started.GlobalCommandMappings).Contains(Mapping)) << TCHAR_TO_UTF8(*Mapping);
 	}
 
 	Module->ShutdownModule();
 	const StandIn::FRegistrySnapshot After = StandIn::TakeRegistrySnapshot();
 	// Left on purpose: the style set lives until the process exits, the mappings stay in the level editor's list.
-	EXPECT_TRUE(After.StyleSets.Contains(TEXT("ZORLightEditorStyle")));
-	EXPECT_EQ(Without(After.StyleSets, {TEXT("ZORLightEditorStyle")}), Without(Before.StyleSets, {TEXT("ZORLightEditorStyle")}));
+	EXPECT_TRUE(Shown(After.StyleSets).Contains(TEXT("ZORLightEditorStyle")));
+	EXPECT_EQ(Shown(Without(After.StyleSets, {TEXT("ZORLightEditorStyle")})), Shown(Without(Before.StyleSets, {TEXT("ZORLightEditorStyle")})));
 	for (const FString& Mapping : Mappings)
 	{
-		EXPECT_TRUE(After.GlobalCommandMappings.Contains(Mapping)) << TCHAR_TO_UTF8(*Mapping);
+		EXPECT_TRUE(Shown(After.GlobalCommandMappings).Contains(Mapping)) << TCHAR_TO_UTF8(*Mapping);
 	}
-	EXPECT_EQ(Without(After.GlobalCommandMappings, Mappings), Before.GlobalCommandMappings);
+	EXPECT_EQ(Shown(Without(After.GlobalCommandMappings, Mappings)), Shown(Before.GlobalCommandMappings));
 	// The thumbnail renderer stays registered until the editor's thumbnail manager goes.
-	EXPECT_EQ(After.ThumbnailRenderers, TArray<FString>({ThumbnailRenderer}));
-	EXPECT_EQ(Without(After.ThumbnailRenderers, {ThumbnailRenderer}), Before.ThumbnailRenderers);
+	EXPECT_EQ(Shown(After.ThumbnailRenderers), Shown(TArray<FString>({ThumbnailRenderer})));
+	EXPECT_EQ(Shown(Without(After.ThumbnailRenderers, {ThumbnailRenderer})), Shown(Before.ThumbnailRenderers));
 	// Everything else is as it was.
-	EXPECT_EQ(After.BindingContexts, Before.BindingContexts);
-	EXPECT_EQ(After.NomadTabSpawners, Before.NomadTabSpawners);
-	EXPECT_EQ(After.OpenTabs, Before.OpenTabs);
-	EXPECT_EQ(After.ToolMenuEntries, Before.ToolMenuEntries);
-	EXPECT_EQ(After.ClassLayouts, Before.ClassLayouts);
+	EXPECT_EQ(Shown(After.BindingContexts), Shown(Before.BindingContexts));
+	EXPECT_EQ(Shown(After.NomadTabSpawners), Shown(Before.NomadTabSpawners));
+	EXPECT_EQ(Shown(After.OpenTabs), Shown(Before.OpenTabs));
+	EXPECT_EQ(Shown(After.ToolMenuEntries), Shown(Before.ToolMenuEntries));
+	EXPECT_EQ(Shown(After.ClassLayouts), Shown(Before.ClassLayouts));
 	EXPECT_FALSE(AnyStartsWith(After.BindingContexts, TEXT("ZORLightditor")));
 	EXPECT_EQ(Session.GetEnsureCount(), 0);
 }
@@ -196,7 +196,7 @@ TEST(ModuleRegistrations, ShutdownWithoutObjectSystemKeepsTheToolbarButUnregiste
 	Session.SetObjectSystemInitialized(true);
 
 	const StandIn::FRegistrySnapshot After = StandIn::TakeRegistrySnapshot();
-	EXPECT_TRUE(After.ToolMenuEntries.Contains(TEXT("LevelEditor.LevelEditorToolBar.User/ZORLight/ZORLightMenu")));
+	EXPECT_TRUE(Shown(After.ToolMenuEntries).Contains(TEXT("LevelEditor.LevelEditorToolBar.User/ZORLight/ZORLightMenu")));
 	EXPECT_FALSE(AnyStartsWith(After.BindingContexts, TEXT("ZORLightditor")));
 	EXPECT_FALSE(After.NomadTabSpawners.Contains(TEXT("UEtoGMA")));
 	EXPECT_FALSE(Module->GetMenuExtensibilityManager().IsValid());
@@ -213,14 +213,14 @@ TEST(ModuleRegistrations, RestartRegistersAgain)
 	Module->StartupModule();
 
 	const StandIn::FRegistrySnapshot Started = StandIn::TakeRegistrySnapshot();
-	EXPECT_TRUE(Started.BindingContexts.Contains(TEXT("ZORLightditor.ToggleDisableLights")));
-	EXPECT_TRUE(Started.ToolMenuEntries.Contains(TEXT("LevelEditor.LevelEditorToolBar.User/ZORLight/ZORLightMenu")));
+	EXPECT_TRUE(Shown(Started.BindingContexts).Contains(TEXT("ZORLightditor.ToggleDisableLights")));
+	EXPECT_TRUE(Shown(Started.ToolMenuEntries).Contains(TEXT("LevelEditor.LevelEditorToolBar.User/ZORLight/ZORLightMenu")));
 	// One separator and one button: the section was removed, not left to collect a second set.
 	const FToolMenuSection* Section = StandIn::FindToolMenuSection(ZORTests::ToolbarMenu, ZORTests::ToolbarSection);
 	ASSERT_NE(Section, nullptr);
 	EXPECT_EQ(Section->Blocks.Num(), 2);
 	// The renderer left in place is replaced, not registered twice.
-	EXPECT_EQ(Started.ClassLayouts, TArray<FString>({TEXT("ZORPrismWheel")}));
-	EXPECT_EQ(Started.ThumbnailRenderers, TArray<FString>({TEXT("ZORPrismWheel=ZORPrismWheelThumbnailRenderer")}));
+	EXPECT_EQ(Shown(Started.ClassLayouts), Shown(TArray<FString>({TEXT("ZORPrismWheel")})));
+	EXPECT_EQ(Shown(Started.ThumbnailRenderers), Shown(TArray<FString>({TEXT("ZORPrismWheel=ZORPrismWheelThumbnailRenderer")})));
 	Module->ShutdownModule();
 }

@@ -68,7 +68,7 @@ TEST_F(FMenuTest, ToolbarButtonIsACalloutComboInTheUserToolbar)
 	EXPECT_EQ(Icon.GetStyleName(), FName(TEXT("Icons.ZORLightSetting")));
 	// The icon resolves through the registered style set to the plug-in's own picture.
 	ASSERT_NE(Icon.GetIcon(), nullptr);
-	EXPECT_TRUE(Icon.GetIcon()->GetResourceName().ToString().EndsWith(TEXT("Resources/Slate/ZORLightSetting_20.svg")));
+	EXPECT_TRUE(Icon.GetIcon()->GetResourceName().ToString().EndsWith(TEXT("Resources/Slate/ZORLightSetting_20.svg"), ESearchCase::CaseSensitive));
 }
 
 TEST_F(FMenuTest, MenuShowsFiveSectionsWithTheirRowsInOrder)
@@ -115,7 +115,7 @@ TEST_F(FMenuTest, MenuShowsFiveSectionsWithTheirRowsInOrder)
 		TEXT("# UE to GMA Tool"),
 		TEXT("entry UE to GMA Tool"),
 	};
-	EXPECT_EQ(Shape, Expected);
+	EXPECT_EQ(Shown(Shape), Shown(Expected));
 }
 
 TEST_F(FMenuTest, SpinRowsShowCurrentValuesBoundsAndSteps)

@@ -5,8 +5,6 @@
 #include <cmath>
 
 using ZORTests::FPrismWheelDetailsTest;
-using ZORTests::MakeFacette;
-using ZORTests::Utf8;
 
 namespace
 {

@@ -8,7 +8,6 @@
 #include "Widgets/Text/STextBlock.h"
 
 using ZORTests::FPrismWheelDetailsTest;
-using ZORTests::Utf8;
 
 namespace
 {

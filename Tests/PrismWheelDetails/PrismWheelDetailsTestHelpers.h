@@ -12,6 +12,9 @@
 #include "UObject/Package.h"
 #include "ZORPrismWheel.h"
 
+#include "PrismWheelFacettes.h"
+#include "ShownText.h"
+
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -19,20 +22,6 @@
 
 namespace ZORTests
 {
-	inline FPrismWheelFacette MakeFacette(double X, double Y, float Radius)
-	{
-		FPrismWheelFacette Facette;
-		Facette.X = X;
-		Facette.Y = Y;
-		Facette.Radius = Radius;
-		return Facette;
-	}
-
-	inline std::string Utf8(const FString& Text)
-	{
-		return std::string(TCHAR_TO_UTF8(*Text));
-	}
-
 	class FPrismWheelDetailsTest : public ::testing::Test
 	{
 	protected:

@@ -3,8 +3,6 @@
 #include <cmath>
 
 using ZORTests::FPrismWheelDetailsTest;
-using ZORTests::MakeFacette;
-using ZORTests::Utf8;
 
 namespace
 {

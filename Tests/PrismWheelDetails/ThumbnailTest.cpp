@@ -9,8 +9,6 @@
 #include <fstream>
 #include <vector>
 
-using ZORTests::MakeFacette;
-using ZORTests::Utf8;
 
 namespace
 {

@@ -14,7 +14,7 @@ namespace
 		for (const FSlateDrawElement& Element : Elements)
 		{
 			const UObject* Resource = Element.Brush.GetResourceObject();
-			if (Element.ElementType == FSlateDrawElement::ET_Box && Resource && Resource->GetName() == MaterialName && Nth-- == 0)
+			if (Element.ElementType == FSlateDrawElement::ET_Box && Resource && Resource->GetName().Equals(MaterialName, ESearchCase::CaseSensitive) && Nth-- == 0)
 			{
 				return &Element;
 			}
@@ -80,9 +80,9 @@ TEST_F(CanvasTest, PaintsTheDiscCrossHairFacettesAndHelpOnTheirLayers)
 	// Facette i is a box around its centre, 2r wide, the selected one with the selected brush.
 	const TArray<TPair<FString, FVector4f>> Boxes = FacetteBoxes(Elements);
 	ASSERT_EQ(Boxes.Num(), 5);
-	EXPECT_EQ(Narrow(Boxes[0].Key), "MI_Circle");
-	EXPECT_EQ(Narrow(Boxes[1].Key), "MI_CircleSelected");
-	EXPECT_EQ(Narrow(Boxes[4].Key), "MI_Circle");
+	EXPECT_EQ(Utf8(Boxes[0].Key), "MI_Circle");
+	EXPECT_EQ(Utf8(Boxes[1].Key), "MI_CircleSelected");
+	EXPECT_EQ(Utf8(Boxes[4].Key), "MI_Circle");
 	EXPECT_FLOAT_EQ(Boxes[0].Value.X, 125.f);
 	EXPECT_FLOAT_EQ(Boxes[0].Value.Y, 125.f);
 	EXPECT_FLOAT_EQ(Boxes[0].Value.Z, 50.f);
@@ -91,7 +91,7 @@ TEST_F(CanvasTest, PaintsTheDiscCrossHairFacettesAndHelpOnTheirLayers)
 	const TArray<const FSlateDrawElement*> Texts = ElementsOfType(Elements, FSlateDrawElement::ET_Text);
 	ASSERT_EQ(Texts.Num(), 1);
 	EXPECT_EQ(Texts[0]->Layer, 10);
-	EXPECT_EQ(Narrow(Texts[0]->Text),
+	EXPECT_EQ(Utf8(Texts[0]->Text),
 		"Controls Guide:\nLeft Click: Drag to select\nRight Click: Drag to move the canvas\nMouse Wheel: Zoom in/out\nShift + Drag Box: Add to selection\nCtrl + Drag Box: Deselect");
 	EXPECT_FLOAT_EQ(Texts[0]->PaintGeometry.DrawPosition.X, 20.f);
 	EXPECT_FLOAT_EQ(Texts[0]->PaintGeometry.DrawPosition.Y, 10.f);
@@ -207,7 +207,7 @@ TEST_F(CanvasTest, DraggingTheSelectionIsOneUndoableMove)
 	EXPECT_NEAR(Wheel->Facettes[2].Y, 0.15, 1e-12);
 	EXPECT_EQ(Wheel->Facettes[1].X, 0.5);
 	ASSERT_EQ(Session.GetUndoTitles().Num(), 1);
-	EXPECT_EQ(Narrow(Session.GetUndoTitles()[0]), "Move Facettes");
+	EXPECT_EQ(Utf8(Session.GetUndoTitles()[0]), "Move Facettes");
 	EXPECT_TRUE(Wheel->GetOutermost()->IsDirty());
 	// Every move step tells the asset registry.
 	EXPECT_EQ(UE::StandIn::GetAssetCreatedCount(Wheel), 10);
@@ -322,7 +322,7 @@ TEST_F(CanvasTest, DeleteNeedsFocusAndASelectionAndIsOneUndoableStep)
 	EXPECT_EQ(Wheel->Facettes[2].Y, 0.8);
 	EXPECT_TRUE(Selection().IsEmpty());
 	ASSERT_EQ(Session.GetUndoTitles().Num(), 1);
-	EXPECT_EQ(Narrow(Session.GetUndoTitles()[0]), "Delete");
+	EXPECT_EQ(Utf8(Session.GetUndoTitles()[0]), "Delete");
 	EXPECT_TRUE(Session.HasLogLine(TEXT("Remove Sel Circles"), ELogVerbosity::Warning));
 	EXPECT_TRUE(Wheel->GetOutermost()->IsDirty());
 	const FWheelState Deleted = FWheelState::Of(Wheel);
@@ -412,7 +412,7 @@ TEST_F(CanvasTest, ThePictureOfTheCanvasShowsDiscFacettesSelectionAndRectangle)
 
 	const FString Path = Session.GetProjectDir() / TEXT("Canvas.png");
 	FString Error;
-	ASSERT_TRUE(StandIn::WriteDrawElementsPicture(StandIn::PaintWidget(Canvas, FVector2D(600.0, 600.0)), 600, 600, Path, &Error)) << Narrow(Error);
+	ASSERT_TRUE(StandIn::WriteDrawElementsPicture(StandIn::PaintWidget(Canvas, FVector2D(600.0, 600.0)), 600, 600, Path, &Error)) << Utf8(Error);
 	EXPECT_EQ(StandIn::ReadPictureSize(Path), FIntPoint(600, 600));
 
 	const auto Pixel = [&Path](int32 X, int32 Y)

@@ -68,9 +68,9 @@ TEST_F(PrismWheelEditor, TheAssetTypeIsFoundByReflectionWithItsNameClassColourAn
 	EXPECT_TRUE(Found.GetClass()->IsChildOf(UAssetDefinitionDefault::StaticClass()));
 
 	const FText Name = Found.GetAssetDisplayName();
-	EXPECT_EQ(Narrow(Name.ToString()), "ZOR Prism Wheel");
-	EXPECT_EQ(Narrow(LocKey(Name)), "ZOR Prism Wheel");
-	EXPECT_EQ(Narrow(LocNamespace(Name)), "ZORLightNamespace");
+	EXPECT_EQ(Utf8(Name.ToString()), "ZOR Prism Wheel");
+	EXPECT_EQ(Utf8(LocKey(Name)), "ZOR Prism Wheel");
+	EXPECT_EQ(Utf8(LocNamespace(Name)), "ZORLightNamespace");
 	EXPECT_EQ(Found.GetAssetClass().Get(), UZORPrismWheel::StaticClass());
 
 	const FLinearColor Colour = Found.GetAssetColor();
@@ -81,8 +81,8 @@ TEST_F(PrismWheelEditor, TheAssetTypeIsFoundByReflectionWithItsNameClassColourAn
 
 	const TConstArrayView<FAssetCategoryPath> Categories = Found.GetAssetCategories();
 	ASSERT_EQ(Categories.Num(), 1);
-	EXPECT_EQ(Narrow(Categories[0].GetCategoryText().ToString()), "DMX");
-	EXPECT_EQ(Narrow(LocKey(Categories[0].GetCategoryText())), "DMX");
+	EXPECT_EQ(Utf8(Categories[0].GetCategoryText().ToString()), "DMX");
+	EXPECT_EQ(Utf8(LocKey(Categories[0].GetCategoryText())), "DMX");
 	EXPECT_FALSE(Categories[0].IsSubCategory());
 	EXPECT_EQ(&Found.GetAssetCategories()[0], &Categories[0]);
 }
@@ -99,8 +99,8 @@ TEST_F(PrismWheelEditor, TheFactoryMakesNewWheelsWithTheRuntimeDefaults)
 
 	UZORPrismWheel* Fresh = NewWheel(TEXT("PW_Fresh"));
 	ASSERT_NE(Fresh, nullptr);
-	EXPECT_EQ(Narrow(Fresh->GetName()), "PW_Fresh");
-	EXPECT_EQ(Narrow(Fresh->GetOutermost()->GetName()), "/Game/PW_Fresh");
+	EXPECT_EQ(Utf8(Fresh->GetName()), "PW_Fresh");
+	EXPECT_EQ(Utf8(Fresh->GetOutermost()->GetName()), "/Game/PW_Fresh");
 	EXPECT_TRUE(Fresh->HasAllFlags((EObjectFlags)(RF_Public | RF_Standalone | RF_Transactional)));
 	const UZORPrismWheel* Defaults = UZORPrismWheel::StaticClass()->GetDefaultObject<UZORPrismWheel>();
 	EXPECT_EQ(Fresh->FacetteCount, Defaults->FacetteCount);
@@ -147,7 +147,7 @@ TEST_F(PrismWheelEditor, OpeningMakesOneEditorPerWheelInRequestOrder)
 TEST_F(PrismWheelEditor, TheLayoutPutsTheCanvasBesideTheDetailsAboveTheLog)
 {
 	const FAssetEditorToolkit& Editor = OpenEditor(Wheel);
-	EXPECT_EQ(Narrow(Editor.GetAppIdentifier().ToString()), "ZORPrismWheelEditor");
+	EXPECT_EQ(Utf8(Editor.GetAppIdentifier().ToString()), "ZORPrismWheelEditor");
 	EXPECT_TRUE(Editor.CreatedDefaultStandaloneMenu());
 	EXPECT_TRUE(Editor.CreatedDefaultToolbar());
 	EXPECT_FALSE(Editor.IsToolbarFocusable());
@@ -156,13 +156,13 @@ TEST_F(PrismWheelEditor, TheLayoutPutsTheCanvasBesideTheDetailsAboveTheLog)
 
 	const TArray<FString> Layout = StandIn::DescribeLayout(Editor);
 	ASSERT_EQ(Layout.Num(), 6);
-	EXPECT_EQ(Narrow(Layout[0]), "layout ZORPrismWheelEditorLayout");
-	EXPECT_EQ(Narrow(Layout[1]), "  area vertical");
-	EXPECT_EQ(Narrow(Layout[2]), "    splitter horizontal 0.6");
-	EXPECT_EQ(Narrow(Layout[3]), "      stack 0.8: PrismWheelEditorTab (opened)");
-	EXPECT_EQ(Narrow(Layout[4]), "      stack 0.2: PrismWheelDetailsTab (opened)");
+	EXPECT_EQ(Utf8(Layout[0]), "layout ZORPrismWheelEditorLayout");
+	EXPECT_EQ(Utf8(Layout[1]), "  area vertical");
+	EXPECT_EQ(Utf8(Layout[2]), "    splitter horizontal 0.6");
+	EXPECT_EQ(Utf8(Layout[3]), "      stack 0.8: PrismWheelEditorTab (opened)");
+	EXPECT_EQ(Utf8(Layout[4]), "      stack 0.2: PrismWheelDetailsTab (opened)");
 	// The output log is the engine's own tab, which the stand-in has no module for.
-	EXPECT_EQ(Narrow(Layout[5]), "    stack 0.4: OutputLog (opened, no spawner here)");
+	EXPECT_EQ(Utf8(Layout[5]), "    stack 0.4: OutputLog (opened, no spawner here)");
 
 	const TSharedPtr<FTabManager::FArea> Area = Editor.GetStandaloneDefaultLayout()->GetPrimaryArea();
 	ASSERT_TRUE(Area.IsValid());
@@ -171,7 +171,7 @@ TEST_F(PrismWheelEditor, TheLayoutPutsTheCanvasBesideTheDetailsAboveTheLog)
 	ASSERT_TRUE(LogStack.IsValid());
 	EXPECT_FLOAT_EQ(LogStack->GetSizeCoefficient(), 0.4f);
 	ASSERT_EQ(LogStack->GetTabs().Num(), 1);
-	EXPECT_EQ(Narrow(LogStack->GetTabs()[0].TabId.TabType.ToString()), "OutputLog");
+	EXPECT_EQ(Utf8(LogStack->GetTabs()[0].TabId.TabType.ToString()), "OutputLog");
 	EXPECT_EQ(LogStack->GetTabs()[0].TabState, ETabState::OpenedTab);
 }
 
@@ -181,11 +181,11 @@ TEST_F(PrismWheelEditor, TheTabsShowTheCanvasAndADetailsViewOfTheWheel)
 	const TSharedPtr<SDockTab> CanvasTab = StandIn::FindOpenTab(Editor, TEXT("PrismWheelEditorTab"));
 	ASSERT_TRUE(CanvasTab.IsValid());
 	EXPECT_TRUE(StandIn::FindFirstWidget<SZORPrismWheelWidget>(CanvasTab.ToSharedRef()).IsValid());
-	EXPECT_EQ(Narrow(CanvasTab->GetTabLabel().ToString()), "PrismWheelEditor");
+	EXPECT_EQ(Utf8(CanvasTab->GetTabLabel().ToString()), "PrismWheelEditor");
 
 	const TSharedPtr<SDockTab> DetailsTab = StandIn::FindOpenTab(Editor, TEXT("PrismWheelDetailsTab"));
 	ASSERT_TRUE(DetailsTab.IsValid());
-	EXPECT_EQ(Narrow(DetailsTab->GetTabLabel().ToString()), "Details");
+	EXPECT_EQ(Utf8(DetailsTab->GetTabLabel().ToString()), "Details");
 	const TSharedRef<IDetailsView> Details = StaticCastSharedRef<IDetailsView>(DetailsTab->GetContent());
 	ASSERT_EQ(Details->GetSelectedObjects().Num(), 1);
 	EXPECT_EQ(Details->GetSelectedObjects()[0].Get(), Wheel);
@@ -207,19 +207,19 @@ TEST_F(PrismWheelEditor, TheWindowMenuListsBothTabsUnderTheirGroup)
 	const TSharedRef<FTabManager> TabManager = Editor.GetTabManager().ToSharedRef();
 	const TArray<TSharedRef<FWorkspaceItem>>& Groups = TabManager->GetLocalWorkspaceMenuRoot()->GetChildItems();
 	ASSERT_EQ(Groups.Num(), 1);
-	EXPECT_EQ(Narrow(Groups[0]->GetDisplayName().ToString()), "ZOR Prism Wheel Tabs");
-	EXPECT_EQ(Narrow(LocKey(Groups[0]->GetDisplayName())), "ZOR Prism Wheel Tabs");
+	EXPECT_EQ(Utf8(Groups[0]->GetDisplayName().ToString()), "ZOR Prism Wheel Tabs");
+	EXPECT_EQ(Utf8(LocKey(Groups[0]->GetDisplayName())), "ZOR Prism Wheel Tabs");
 	EXPECT_EQ(Editor.GetWorkspaceMenuCategory(), TSharedPtr<FWorkspaceItem>(Groups[0]));
 
 	const TArray<TSharedRef<FWorkspaceItem>>& Entries = Groups[0]->GetChildItems();
 	ASSERT_EQ(Entries.Num(), 2);
-	EXPECT_EQ(Narrow(Entries[0]->GetDisplayName().ToString()), "PrismWheelEditor");
-	EXPECT_EQ(Narrow(Entries[0]->GetIcon().GetStyleSetName().ToString()), "ZORLightEditorStyle");
-	EXPECT_EQ(Narrow(Entries[0]->GetIcon().GetStyleName().ToString()), "Icons.ZORPrismWheel");
-	EXPECT_EQ(Narrow(Entries[1]->GetDisplayName().ToString()), "Details");
-	EXPECT_EQ(Narrow(LocKey(Entries[1]->GetDisplayName())), "PropertiesTab");
+	EXPECT_EQ(Utf8(Entries[0]->GetDisplayName().ToString()), "PrismWheelEditor");
+	EXPECT_EQ(Utf8(Entries[0]->GetIcon().GetStyleSetName().ToString()), "ZORLightEditorStyle");
+	EXPECT_EQ(Utf8(Entries[0]->GetIcon().GetStyleName().ToString()), "Icons.ZORPrismWheel");
+	EXPECT_EQ(Utf8(Entries[1]->GetDisplayName().ToString()), "Details");
+	EXPECT_EQ(Utf8(LocKey(Entries[1]->GetDisplayName())), "PropertiesTab");
 	EXPECT_EQ(Entries[1]->GetIcon().GetStyleSetName(), FAppStyle::GetAppStyleSetName());
-	EXPECT_EQ(Narrow(Entries[1]->GetIcon().GetStyleName().ToString()), "LevelEditor.Tabs.Details");
+	EXPECT_EQ(Utf8(Entries[1]->GetIcon().GetStyleName().ToString()), "LevelEditor.Tabs.Details");
 
 	Editor.UnregisterTabSpawners(TabManager);
 	EXPECT_FALSE(TabManager->HasTabSpawner(TEXT("PrismWheelEditorTab")));
@@ -229,11 +229,13 @@ TEST_F(PrismWheelEditor, TheWindowMenuListsBothTabsUnderTheirGroup)
 TEST_F(PrismWheelEditor, ItsNamesAreTheEditorsOwn)
 {
 	const FAssetEditorToolkit& Editor = OpenEditor(Wheel);
-	EXPECT_EQ(Narrow(Editor.GetToolkitFName().ToString()), "ZOR Prism Wheel Editor");
-	EXPECT_EQ(Narrow(Editor.GetEditorName().ToString()), "ZOR Prism Wheel Editor");
-	EXPECT_EQ(Narrow(Editor.GetBaseToolkitName().ToString()), "ZOR Prism Wheel Editor");
+	EXPECT_EQ(Utf8(Editor.GetToolkitFName().ToString()), "ZOR Prism Wheel Editor");
+	EXPECT_EQ(Utf8(Editor.GetEditorName().ToString()), "ZOR Prism Wheel Editor");
+	EXPECT_EQ(Utf8(Editor.GetBaseToolkitName().ToString()), "ZOR Prism Wheel Editor");
 	EXPECT_TRUE(Editor.GetBaseToolkitName().IsCultureInvariant());
-	EXPECT_EQ(Narrow(Editor.GetWorldCentricTabPrefix()), "ZOR Prism Wheel");
+	EXPECT_EQ(Utf8(Editor.GetWorldCentricTabPrefix()), "ZOR Prism Wheel");
+	// Hosted in a level editor, its tabs take the content browser's colour of the asset type.
+	EXPECT_EQ(Editor.GetWorldCentricTabColorScale(), Definition().GetAssetColor());
 }
 
 TEST_F(PrismWheelEditor, EditsOnTheEditorsCanvasUndoAndRedoTheWholeAsset)
@@ -255,8 +257,8 @@ TEST_F(PrismWheelEditor, EditsOnTheEditorsCanvasUndoAndRedoTheWholeAsset)
 
 	TArray<FString> Titles = Session.GetUndoTitles();
 	ASSERT_EQ(Titles.Num(), 2);
-	EXPECT_EQ(Narrow(Titles[0]), "Move Facettes");
-	EXPECT_EQ(Narrow(Titles[1]), "Delete");
+	EXPECT_EQ(Utf8(Titles[0]), "Move Facettes");
+	EXPECT_EQ(Utf8(Titles[1]), "Delete");
 
 	ASSERT_TRUE(Session.Undo());
 	EXPECT_EQ(FWheelState::Of(Wheel), Reselected);

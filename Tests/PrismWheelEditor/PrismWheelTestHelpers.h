@@ -17,21 +17,15 @@
 #include "ZORPrismWheel.h"
 #include "ZORPrismWheelFactory.h"
 
+#include "PrismWheelFacettes.h"
+#include "ShownText.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
 
 namespace PrismWheelTest
 {
-	inline FPrismWheelFacette MakeFacette(double X, double Y, float Radius)
-	{
-		FPrismWheelFacette Facette;
-		Facette.X = X;
-		Facette.Y = Y;
-		Facette.Radius = Radius;
-		return Facette;
-	}
-
 	/** Everything a user can see of the asset: every facette and the selection (sorted). */
 	struct FWheelState
 	{
@@ -77,11 +71,6 @@ namespace PrismWheelTest
 			*Out << " " << Index;
 		}
 		*Out << " }";
-	}
-
-	inline std::string Narrow(const FString& Text)
-	{
-		return std::string(TCHAR_TO_UTF8(*Text));
 	}
 
 	/** The canvas laid out at 600 x 600: the 500-unit square sits at (50, 50) at zoom 1 with no pan. */

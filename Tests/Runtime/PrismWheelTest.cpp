@@ -4,21 +4,14 @@
 #include "StandInTesting/EditorSession.h"
 #include "UObject/Package.h"
 
+#include "PrismWheelFacettes.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
 
 namespace
 {
-	FPrismWheelFacette MakeFacette(double X, double Y, float Radius)
-	{
-		FPrismWheelFacette Facette;
-		Facette.X = X;
-		Facette.Y = Y;
-		Facette.Radius = Radius;
-		return Facette;
-	}
-
 	class PrismWheel : public ::testing::Test
 	{
 	protected:

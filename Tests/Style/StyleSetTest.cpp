@@ -19,6 +19,8 @@
 #include "Styling/StyleColors.h"
 #include "UObject/UObjectGlobals.h"
 
+#include "ShownText.h"
+
 #include <gtest/gtest.h>
 
 namespace
@@ -141,7 +143,7 @@ TEST(StyleSet, PluginImagesAreFilesOfThePlugin)
 		const FSlateBrush* Brush = Style.GetBrush(Image.Key);
 		ASSERT_NE(Brush, nullptr);
 		const FString Path = Brush->GetResourceName().ToString();
-		EXPECT_EQ(FPaths::ConvertRelativePathToFull(Path), FPaths::ConvertRelativePathToFull(FPaths::Combine(PluginSlateDir(), Image.File)));
+		EXPECT_EQ(Shown(FPaths::ConvertRelativePathToFull(Path)), FPaths::ConvertRelativePathToFull(FPaths::Combine(PluginSlateDir(), Image.File)));
 		// The editor would show the missing-image checkerboard for a path that is not there.
 		EXPECT_TRUE(FPaths::FileExists(Path)) << TCHAR_TO_UTF8(*Path);
 		EXPECT_EQ(Brush->GetDrawType(), ESlateBrushDrawType::Image);
@@ -155,7 +157,7 @@ TEST(StyleSet, PluginImagesAreFilesOfThePlugin)
 	ASSERT_NE(Help, nullptr);
 	EXPECT_EQ(FVector2f(Help->GetImageSize()), FVector2f(538.0f, 260.0f));
 	EXPECT_EQ(Help->GetImageType(), ESlateBrushImageType::FullColor);
-	EXPECT_EQ(Help->GetResourceName().ToString(), FPaths::Combine(Style.GetContentRootDir(), TEXT("UEtoGMAHelp.png")));
+	EXPECT_EQ(Shown(Help->GetResourceName().ToString()), FPaths::Combine(Style.GetContentRootDir(), TEXT("UEtoGMAHelp.png")));
 	EXPECT_TRUE(FPaths::FileExists(Help->GetResourceName().ToString()));
 }
 
@@ -166,15 +168,15 @@ TEST(StyleSet, EngineImagesAndBoxes)
 	const FString EngineContent = FPaths::EngineContentDir();
 
 	const FSlateBrush* Export = Style.GetBrush(TEXT("Icons.UEtoGMAToolbar.Export"));
-	EXPECT_EQ(Export->GetResourceName().ToString(), FPaths::Combine(EngineContent, TEXT("Editor/Slate"), TEXT("Starship/Common/Export")) + TEXT(".svg"));
+	EXPECT_EQ(Shown(Export->GetResourceName().ToString()), FPaths::Combine(EngineContent, TEXT("Editor/Slate"), TEXT("Starship/Common/Export")) + TEXT(".svg"));
 	EXPECT_EQ(FVector2f(Export->GetImageSize()), FVector2f(20.0f, 20.0f));
 
 	const FSlateBrush* Reset = Style.GetBrush(TEXT("Icons.ResetToDefault"));
-	EXPECT_EQ(Reset->GetResourceName().ToString(), FPaths::Combine(EngineContent, TEXT("Editor/Slate"), TEXT("Starship/Common/Reset")) + TEXT(".svg"));
+	EXPECT_EQ(Shown(Reset->GetResourceName().ToString()), FPaths::Combine(EngineContent, TEXT("Editor/Slate"), TEXT("Starship/Common/Reset")) + TEXT(".svg"));
 	EXPECT_EQ(FVector2f(Reset->GetImageSize()), FVector2f(16.0f, 16.0f));
 
 	const FSlateBrush* Warning = Style.GetBrush(TEXT("Icons.WarningExclamationMark"));
-	EXPECT_EQ(Warning->GetResourceName().ToString(), FPaths::Combine(EngineContent, TEXT("Slate"), TEXT("Old/Tiles/Outer/alertSolid")) + TEXT(".png"));
+	EXPECT_EQ(Shown(Warning->GetResourceName().ToString()), FPaths::Combine(EngineContent, TEXT("Slate"), TEXT("Old/Tiles/Outer/alertSolid")) + TEXT(".png"));
 	EXPECT_EQ(FVector2f(Warning->GetImageSize()), FVector2f(16.0f, 16.0f));
 	EXPECT_EQ(Warning->GetImageType(), ESlateBrushImageType::FullColor);
 	EXPECT_TRUE(Warning->TintColor == FStyleColors::Warning);
@@ -228,7 +230,7 @@ TEST(StyleSet, ModeListRowsAlternateAndLightUpUnderTheMouse)
 	for (const FSlateBrush* Brush : {&PluginRow.EvenRowBackgroundBrush, &PluginRow.OddRowBackgroundBrush, &PluginRow.ActiveBrush,
 			&PluginRow.InactiveBrush, &PluginRow.SelectorFocusedBrush})
 	{
-		EXPECT_TRUE(Brush->GetResourceName().ToString().StartsWith(FPaths::EngineContentDir())) << TCHAR_TO_UTF8(*Brush->GetResourceName().ToString());
+		EXPECT_TRUE(Brush->GetResourceName().ToString().StartsWith(FPaths::EngineContentDir(), ESearchCase::CaseSensitive)) << TCHAR_TO_UTF8(*Brush->GetResourceName().ToString());
 	}
 }
 
@@ -301,7 +303,7 @@ TEST(StyleSet, PluginNotFoundRaisesAnEnsureAndKeepsEngineImages)
 	EXPECT_TRUE(Style.GetContentRootDir().IsEmpty());
 	const FString SettingIcon = Style.GetBrush(TEXT("Icons.ZORLightSetting"))->GetResourceName().ToString();
 	EXPECT_FALSE(SettingIcon.Contains(TEXT("Resources/Slate"))) << TCHAR_TO_UTF8(*SettingIcon);
-	EXPECT_EQ(Style.GetBrush(TEXT("Icons.ResetToDefault"))->GetResourceName().ToString(),
+	EXPECT_EQ(Shown(Style.GetBrush(TEXT("Icons.ResetToDefault"))->GetResourceName().ToString()),
 		FPaths::Combine(FPaths::EngineContentDir(), TEXT("Editor/Slate"), TEXT("Starship/Common/Reset")) + TEXT(".svg"));
 }
 

@@ -227,12 +227,12 @@ TEST_F(FUEtoGMATest, AnEmptyLevelGivesEmptyListsThatStillWork)
 	const TArray<FString> Texts = StandIn::GetTextBlockTexts(Panel.ToSharedRef());
 	for (const TCHAR* Label : {TEXT("Refresh"), TEXT("Export"), TEXT("Start FID"), TEXT("Help/Tutorial")})
 	{
-		EXPECT_TRUE(Texts.Contains(Label)) << Label;
+		EXPECT_TRUE(Shown(Texts).Contains(Label)) << Label;
 	}
 	EXPECT_EQ(StandIn::GetListColumnIds(PatchView()), (TArray<FName>{FPatchCols::ColumnID_IsSelected, FPatchCols::ColumnID_ActorName,
 		FPatchCols::ColumnID_Status, FPatchCols::ColumnID_FixtureID, FPatchCols::ColumnID_FixtureType, FPatchCols::ColumnID_Mode, FPatchCols::ColumnID_Patch}));
-	EXPECT_EQ(StandIn::GetListColumnLabel(PatchView(), FPatchCols::ColumnID_FixtureID), TEXT("FID"));
-	EXPECT_EQ(StandIn::GetListColumnLabel(ModeView(), FModeCols::ColumnID_Mode), TEXT("Fixture Type"));
+	EXPECT_EQ(Shown(StandIn::GetListColumnLabel(PatchView(), FPatchCols::ColumnID_FixtureID)), TEXT("FID"));
+	EXPECT_EQ(Shown(StandIn::GetListColumnLabel(ModeView(), FModeCols::ColumnID_Mode)), TEXT("Fixture Type"));
 	const float IconWidth = FMath::Max(FAppStyle::Get().GetBrush("Icons.Error")->ImageSize.X, FAppStyle::Get().GetBrush("Icons.Warning")->ImageSize.X);
 	EXPECT_FLOAT_EQ(StandIn::FindListColumn(PatchView(), FPatchCols::ColumnID_Status)->GetWidth(), IconWidth + 6.0f);
 	EXPECT_FLOAT_EQ(StandIn::FindListColumn(ModeView(), FModeCols::ColumnID_Status)->GetWidth(), IconWidth + 6.0f);

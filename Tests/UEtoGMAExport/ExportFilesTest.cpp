@@ -66,11 +66,11 @@ TEST(ExportFiles, EmptyLevelGivesOnlyTheMacroFileWithItsFixedLines)
 	ASSERT_EQ(Files.Num(), 1);
 
 	const FString& Macro = Files[0];
-	EXPECT_TRUE(Macro.StartsWith(TEXT("<?xml version=\"1.0\" encoding=\"utf-8\"?><MA xmlns:xsi=\"http://www.w3.org/2001/XMLSchema-instance\" xmlns=\"http://schemas.malighting.de/grandma2/xml/MA\" xsi:schemaLocation=\"http://schemas.malighting.de/grandma2/xml/MA http://schemas.malighting.de/grandma2/xml/3.1.0/MA.xsd\" major_vers=\"3\" minor_vers=\"1\" stream_vers=\"0\"><Macro index=\"0\" name=\"DO2VOR import layers\">"))) << Utf8(Macro);
-	EXPECT_TRUE(Macro.EndsWith(TEXT("</Macro></MA>")));
+	EXPECT_TRUE(Macro.StartsWith(TEXT("<?xml version=\"1.0\" encoding=\"utf-8\"?><MA xmlns:xsi=\"http://www.w3.org/2001/XMLSchema-instance\" xmlns=\"http://schemas.malighting.de/grandma2/xml/MA\" xsi:schemaLocation=\"http://schemas.malighting.de/grandma2/xml/MA http://schemas.malighting.de/grandma2/xml/3.1.0/MA.xsd\" major_vers=\"3\" minor_vers=\"1\" stream_vers=\"0\"><Macro index=\"0\" name=\"DO2VOR import layers\">"), ESearchCase::CaseSensitive)) << Utf8(Macro);
+	EXPECT_TRUE(Macro.EndsWith(TEXT("</Macro></MA>"), ESearchCase::CaseSensitive));
 	EXPECT_FALSE(Macro.Contains(TEXT("\n")));
 	// The import lines are spaced, the rest compact, exactly as the console has always read them.
-	EXPECT_TRUE(Macro.Contains(TEXT("<Macroline index=\"0\" delay=\"0.01\"><text>Menu On \"CommandlineResponse\"</text></Macroline><Macroline index=\"1\" delay = \"0.01\" > <text>SelectDrive</text></Macroline>")));
+	EXPECT_TRUE(Macro.Contains(TEXT("<Macroline index=\"0\" delay=\"0.01\"><text>Menu On \"CommandlineResponse\"</text></Macroline><Macroline index=\"1\" delay = \"0.01\" > <text>SelectDrive</text></Macroline>"), ESearchCase::CaseSensitive));
 
 	const FMADocument Doc(Macro);
 	EXPECT_EQ(Doc.MacroNames(), FLines({ImportMacro, PatchMacro, MoveMacro, GroupMacro}));
@@ -138,8 +138,8 @@ TEST(ExportFiles, MacrosAndLayersOfThreeFixturesInTwoModes)
 	EXPECT_EQ(ExtendedDoc.String("//ma:FixtureType/ma:No"), "34");
 	for (int32 Index = 1; Index < Files.Num(); ++Index)
 	{
-		EXPECT_TRUE(Files[Index].EndsWith(TEXT("</Layer></MA>")));
-		EXPECT_TRUE(Files[Index].Contains(TEXT("<Scaling x=\"1\" y=\"1\" z=\"1\" />")));
+		EXPECT_TRUE(Files[Index].EndsWith(TEXT("</Layer></MA>"), ESearchCase::CaseSensitive));
+		EXPECT_TRUE(Files[Index].Contains(TEXT("<Scaling x=\"1\" y=\"1\" z=\"1\" />"), ESearchCase::CaseSensitive));
 		ExpectValid(Files[Index], "a layer file");
 	}
 }

@@ -2,7 +2,6 @@
 #pragma once
 
 #include "CoreMinimal.h"
-#include "Containers/StringConv.h"
 #include "Game/DMXComponent.h"
 #include "GameFramework/Actor.h"
 #include "HAL/FileManager.h"
@@ -119,11 +118,6 @@ namespace ZorTest
 	inline const void* GetBestParentWindowHandleForDialogs()
 	{
 		return FSlateApplication::Get().FindBestParentWindowHandleForDialogs(nullptr);
-	}
-
-	inline std::string Utf8(const FString& Text)
-	{
-		return std::string(FTCHARToUTF8(*Text).Get());
 	}
 
 	inline FString MacroPath(const FString& Folder)

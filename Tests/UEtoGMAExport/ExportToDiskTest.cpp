@@ -52,7 +52,7 @@ TEST(ExportToDisk, WritesTheMacroAndOneLayerFilePerCheckedModeRow)
 	ASSERT_EQ(StandIn::GetFolderDialogCount(), 1);
 	const StandIn::FFolderDialogRecord Dialog = StandIn::GetLastFolderDialog();
 	EXPECT_EQ(Shown(Dialog.Title), TEXT("Choose a directory to save files."));
-	EXPECT_EQ(Dialog.StartFolder, FPaths::ProjectDir());
+	EXPECT_EQ(Shown(Dialog.StartFolder), FPaths::ProjectDir());
 	EXPECT_EQ(Dialog.ParentWindowHandle, GetBestParentWindowHandleForDialogs());
 
 	// The files, as the text builder made them, byte for byte (plain ASCII here: UTF-8 is the same bytes).
@@ -70,7 +70,7 @@ TEST(ExportToDisk, WritesTheMacroAndOneLayerFilePerCheckedModeRow)
 	EXPECT_TRUE(MacroCheck.bValid) << MacroCheck.Report();
 	ExpectLastNotification(FString::Printf(TEXT("Successfully exported file to %s."), *Folder), TEXT("Icons.Success"));
 	EXPECT_EQ(GetNotifications().Num(), 1);
-	EXPECT_EQ(Panel->LastExportDirectory, Folder);
+	EXPECT_EQ(Shown(Panel->LastExportDirectory), Folder);
 }
 
 TEST(ExportToDisk, TheDialogOpensAtTheLastFolderWhileItExists)
@@ -84,19 +84,19 @@ TEST(ExportToDisk, TheDialogOpensAtTheLastFolderWhileItExists)
 
 	StandIn::AnswerNextFolderDialog(Stage.Folder(TEXT("Second")));
 	ASSERT_TRUE(ClickButton(Panel, TEXT("Export")));
-	EXPECT_EQ(StandIn::GetLastFolderDialog().StartFolder, First);
+	EXPECT_EQ(Shown(StandIn::GetLastFolderDialog().StartFolder), First);
 
 	// The folder of the last export was deleted meanwhile: the dialog falls back to the project.
 	ASSERT_TRUE(IFileManager::Get().DeleteDirectory(*Stage.Folder(TEXT("Second")), true, true));
 	StandIn::CancelNextFolderDialog();
 	ASSERT_TRUE(ClickButton(Panel, TEXT("Export")));
-	EXPECT_EQ(StandIn::GetLastFolderDialog().StartFolder, FPaths::ProjectDir());
+	EXPECT_EQ(Shown(StandIn::GetLastFolderDialog().StartFolder), FPaths::ProjectDir());
 
 	// A new panel (the tab reopened) remembers nothing.
 	const TSharedRef<SFixturePatchList> Reopened = Stage.OpenPanel();
 	StandIn::CancelNextFolderDialog();
 	ASSERT_TRUE(ClickButton(Reopened, TEXT("Export")));
-	EXPECT_EQ(StandIn::GetLastFolderDialog().StartFolder, FPaths::ProjectDir());
+	EXPECT_EQ(Shown(StandIn::GetLastFolderDialog().StartFolder), FPaths::ProjectDir());
 }
 
 TEST(ExportToDisk, WithoutACheckedModeRowOnlyTheMacroFileIsWritten)
@@ -179,7 +179,7 @@ TEST(ExportToDisk, LayerFilesThatCannotBeWrittenAreReportedAndNotRemembered)
 	ASSERT_TRUE(ClickButton(Panel, TEXT("Export")));
 	ExpectLastNotification(TEXT("Error exported file."), TEXT("Icons.Warning"));
 	EXPECT_TRUE(FPaths::FileExists(MacroPath(Blocked)));
-	EXPECT_EQ(Panel->LastExportDirectory, Good) << "a failed export does not change the remembered folder";
+	EXPECT_EQ(Shown(Panel->LastExportDirectory), Good) << "a failed export does not change the remembered folder";
 }
 
 TEST(ExportToDisk, ExistingFilesAreOverwrittenAndHigherLayersLeftInPlace)

@@ -822,11 +822,7 @@ namespace
 			{
 				return RunShowTool(Run);
 			}});
-		Options.Add({TEXT("--start-fid"), TEXT("N"), TEXT("types N into the tool's \"Start FID\" box and presses Enter"), &CheckNumber,
-			[](FHostRun& Run, const FString& Value)
-			{
-				return RunStartFID(Run, Value);
-			}});
+		Options.Add({TEXT("--start-fid"), TEXT("N"), TEXT("types N into the tool's \"Start FID\" box and presses Enter"), &CheckNumber, &RunStartFID});
 		Options.Add({TEXT("--ma-type"), TEXT("\"NAME=NUMBER\""), TEXT("types NUMBER into the Num box of the mode row named NAME"),
 			[](const FString& Value)
 			{
@@ -834,16 +830,8 @@ namespace
 				FString Number;
 				return Value.Split(TEXT("="), &Name, &Number, ESearchCase::CaseSensitive, ESearchDir::FromEnd) && !Name.IsEmpty() && ParseTypedNumber(Number).IsSet()
 					? FString() : FString::Printf(TEXT("needs \"NAME=NUMBER\", got '%s'"), *Value);
-			},
-			[](FHostRun& Run, const FString& Value)
-			{
-				return RunMATypeNumber(Run, Value);
-			}});
-		Options.Add({TEXT("--uncheck-mode"), TEXT("NAME"), TEXT("unticks the mode row named NAME"), &CheckNotEmpty,
-			[](FHostRun& Run, const FString& Value)
-			{
-				return RunUncheckMode(Run, Value);
-			}});
+			}, &RunMATypeNumber});
+		Options.Add({TEXT("--uncheck-mode"), TEXT("NAME"), TEXT("unticks the mode row named NAME"), &CheckNotEmpty, &RunUncheckMode});
 		Options.Add({TEXT("--sort"), TEXT("COLUMN[:desc]"), TEXT("clicks the patch list's header (ActorName, FixtureType, Mode, Patch) until it sorts that way"),
 			[](const FString& Value)
 			{
@@ -852,16 +840,8 @@ namespace
 				Value.Split(TEXT(":"), &Column, &Direction);
 				return !Column.IsEmpty() && (Direction.Equals(TEXT("asc"), ESearchCase::CaseSensitive) || Direction.Equals(TEXT("desc"), ESearchCase::CaseSensitive))
 					? FString() : FString::Printf(TEXT("takes COLUMN or COLUMN:desc, got '%s'"), *Value);
-			},
-			[](FHostRun& Run, const FString& Value)
-			{
-				return RunSort(Run, Value);
-			}});
-		Options.Add({TEXT("--export"), TEXT("DIR"), TEXT("clicks the tool's \"Export\", answers the folder dialog with DIR, and lists the files written"), &CheckNotEmpty,
-			[](FHostRun& Run, const FString& Value)
-			{
-				return RunExport(Run, Value);
-			}});
+			}, &RunSort});
+		Options.Add({TEXT("--export"), TEXT("DIR"), TEXT("clicks the tool's \"Export\", answers the folder dialog with DIR, and lists the files written"), &CheckNotEmpty, &RunExport});
 	}
 
 	const TArray<FHostOption>& GetHostOptions()

@@ -235,9 +235,9 @@ namespace PrismWheelDetailsJourneys
 		{
 			return EParseResult::NotMine;
 		}
-		if (bTakesValue && Index + 1 >= Argc)
+		FString Value;
+		if (bTakesValue && !PrismWheelJourneys::TakeValue(Argc, Argv, Index, Value))
 		{
-			SayError(FString::Printf(TEXT("EditorHost: %s needs a value"), UTF8_TO_TCHAR(Arg.c_str())));
 			return EParseResult::Bad;
 		}
 
@@ -257,7 +257,6 @@ namespace PrismWheelDetailsJourneys
 		}
 		else
 		{
-			const FString Value = UTF8_TO_TCHAR(Argv[++Index]);
 			Text += TEXT(" ") + Value;
 			if (Arg == "--answer")
 			{

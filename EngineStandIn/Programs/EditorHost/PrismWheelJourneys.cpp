@@ -352,6 +352,17 @@ namespace PrismWheelJourneys
 		}
 	}
 
+	bool TakeValue(int Argc, char** Argv, int& Index, FString& OutValue)
+	{
+		if (Index + 1 >= Argc)
+		{
+			SayError(FString::Printf(TEXT("EditorHost: %s needs a value"), UTF8_TO_TCHAR(Argv[Index])));
+			return false;
+		}
+		OutValue = UTF8_TO_TCHAR(Argv[++Index]);
+		return true;
+	}
+
 	EParseResult ParseOption(int Argc, char** Argv, int& Index, FOptions& Options)
 	{
 		const std::string Arg = Argv[Index];
@@ -380,12 +391,11 @@ namespace PrismWheelJourneys
 		{
 			return EParseResult::NotMine;
 		}
-		if (!bHasValue)
+		FString Value;
+		if (!TakeValue(Argc, Argv, Index, Value))
 		{
-			SayError(FString::Printf(TEXT("EditorHost: %s needs a value"), UTF8_TO_TCHAR(Arg.c_str())));
 			return EParseResult::Bad;
 		}
-		const FString Value = UTF8_TO_TCHAR(Argv[++Index]);
 		if (Arg == "--canvas")
 		{
 			FVector2D Size;

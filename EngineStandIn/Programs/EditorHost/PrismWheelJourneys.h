@@ -65,6 +65,8 @@ namespace PrismWheelJourneys
 		Bad,
 	};
 
+	/** Moves Index onto the value of the option at Argv[Index]; false (and says so) when the command line ends first. */
+	bool TakeValue(int Argc, char** Argv, int& Index, FString& OutValue);
 	/** Reads the option at Argv[Index] (and its value, moving Index past it). */
 	EParseResult ParseOption(int Argc, char** Argv, int& Index, FOptions& Options);
 	/** False (and says why) when the options cannot be used together. */

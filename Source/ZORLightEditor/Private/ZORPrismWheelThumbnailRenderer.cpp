@@ -15,17 +15,32 @@ namespace ZORPrismWheelThumbnail
 
 	/** The content browser's usual thumbnail edge; Draw fills whatever size it is handed. */
 	static constexpr float DefaultSize = 256.0f;
+
+	/** The three materials a thumbnail is drawn with. */
+	struct FMaterials
+	{
+		UMaterialInterface* Background = nullptr;
+		UMaterialInterface* Disc = nullptr;
+		UMaterialInterface* Facette = nullptr;
+
+		/** Loads all three; false when one is missing, and the content browser keeps its default thumbnail. */
+		bool Load()
+		{
+			Background = LoadObject<UMaterialInterface>(nullptr, BackgroundMaterialPath);
+			Disc = LoadObject<UMaterialInterface>(nullptr, DiscMaterialPath);
+			Facette = LoadObject<UMaterialInterface>(nullptr, FacetteMaterialPath);
+			return Background != nullptr && Disc != nullptr && Facette != nullptr;
+		}
+	};
 }
 
 bool UZORPrismWheelThumbnailRenderer::CanVisualizeAsset(UObject* Object)
 {
-	UMaterialInterface* BackgroundMaterial = LoadObject<UMaterialInterface>(nullptr, ZORPrismWheelThumbnail::BackgroundMaterialPath);
-	UMaterialInterface* DiscMaterial = LoadObject<UMaterialInterface>(nullptr, ZORPrismWheelThumbnail::DiscMaterialPath);
-	UMaterialInterface* FacetteMaterial = LoadObject<UMaterialInterface>(nullptr, ZORPrismWheelThumbnail::FacetteMaterialPath);
+	ZORPrismWheelThumbnail::FMaterials Materials;
+	const bool bMaterialsLoaded = Materials.Load();
 
 	const UZORPrismWheel* PrismWheel = Cast<UZORPrismWheel>(Object);
-	return PrismWheel != nullptr && PrismWheel->Facettes.Num() > 0
-		&& BackgroundMaterial != nullptr && DiscMaterial != nullptr && FacetteMaterial != nullptr;
+	return PrismWheel != nullptr && PrismWheel->Facettes.Num() > 0 && bMaterialsLoaded;
 }
 
 void UZORPrismWheelThumbnailRenderer::GetThumbnailSize(UObject* Object, float Zoom, uint32& OutWidth, uint32& OutHeight) const
@@ -47,10 +62,8 @@ void UZORPrismWheelThumbnailRenderer::Draw(UObject* Object, int32 X, int32 Y, ui
 		return;
 	}
 
-	UMaterialInterface* BackgroundMaterial = LoadObject<UMaterialInterface>(nullptr, ZORPrismWheelThumbnail::BackgroundMaterialPath);
-	UMaterialInterface* DiscMaterial = LoadObject<UMaterialInterface>(nullptr, ZORPrismWheelThumbnail::DiscMaterialPath);
-	UMaterialInterface* FacetteMaterial = LoadObject<UMaterialInterface>(nullptr, ZORPrismWheelThumbnail::FacetteMaterialPath);
-	if (BackgroundMaterial == nullptr || DiscMaterial == nullptr || FacetteMaterial == nullptr)
+	ZORPrismWheelThumbnail::FMaterials Materials;
+	if (!Materials.Load())
 	{
 		return;
 	}
@@ -65,12 +78,12 @@ void UZORPrismWheelThumbnailRenderer::Draw(UObject* Object, int32 X, int32 Y, ui
 	const float InnerWidth = W - (InnerX + InnerX);
 	const float InnerHeight = H - (InnerY + InnerY);
 
-	FCanvasTileItem BackgroundTile(FVector2D(double(X), double(Y)), BackgroundMaterial->GetRenderProxy(), FVector2D(double(Width), double(Height)));
+	FCanvasTileItem BackgroundTile(FVector2D(double(X), double(Y)), Materials.Background->GetRenderProxy(), FVector2D(double(Width), double(Height)));
 	BackgroundTile.BlendMode = SE_BLEND_Translucent;
 
 	FCanvasTileItem DiscTile(
 		FVector2D(double(float(X) + MarginX), double(float(Y) + MarginY)),
-		DiscMaterial->GetRenderProxy(),
+		Materials.Disc->GetRenderProxy(),
 		FVector2D(double(W - (MarginX + MarginX)), double(H - (MarginY + MarginY))));
 	DiscTile.BlendMode = SE_BLEND_Translucent;
 
@@ -86,7 +99,7 @@ void UZORPrismWheelThumbnailRenderer::Draw(UObject* Object, int32 X, int32 Y, ui
 
 		FCanvasTileItem FacetteTile(
 			FVector2D(double(CentreX - FacetteRadius), double(CentreY - FacetteRadius)),
-			FacetteMaterial->GetRenderProxy(),
+			Materials.Facette->GetRenderProxy(),
 			FVector2D(double(FacetteRadius + FacetteRadius), double(FacetteRadius + FacetteRadius)));
 		FacetteTile.BlendMode = SE_BLEND_Additive;
 		Canvas->DrawItem(FacetteTile);

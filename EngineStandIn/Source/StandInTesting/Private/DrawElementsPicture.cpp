@@ -90,16 +90,9 @@ namespace StandIn
 				cairo_fill(Cairo);
 				break;
 			case EMaterialLook::Ring:
-				Ellipse(Cairo, X + RingWidth * 0.5, Y + RingWidth * 0.5, W - RingWidth, H - RingWidth);
-				SetColour(Cairo, Multiply(FLinearColor(1.0f, 1.0f, 1.0f, 0.12f), Tint));
-				cairo_fill_preserve(Cairo);
-				SetColour(Cairo, Multiply(FLinearColor(1.0f, 1.0f, 1.0f, 1.0f), Tint));
-				cairo_set_line_width(Cairo, RingWidth);
-				cairo_stroke(Cairo);
-				break;
 			case EMaterialLook::FilledRing:
 				Ellipse(Cairo, X + RingWidth * 0.5, Y + RingWidth * 0.5, W - RingWidth, H - RingWidth);
-				SetColour(Cairo, Multiply(FLinearColor(1.0f, 0.62f, 0.2f, 0.9f), Tint));
+				SetColour(Cairo, Multiply(Look == EMaterialLook::FilledRing ? FLinearColor(1.0f, 0.62f, 0.2f, 0.9f) : FLinearColor(1.0f, 1.0f, 1.0f, 0.12f), Tint));
 				cairo_fill_preserve(Cairo);
 				SetColour(Cairo, Multiply(FLinearColor(1.0f, 1.0f, 1.0f, 1.0f), Tint));
 				cairo_set_line_width(Cairo, RingWidth);

@@ -18,22 +18,6 @@ namespace StandIn
 			return DialogState;
 		}
 
-		bool IsOffered(EAppMsgType::Type MessageType, EAppReturnType::Type Answer)
-		{
-			switch (MessageType)
-			{
-			case EAppMsgType::Ok:
-				return Answer == EAppReturnType::Ok;
-			case EAppMsgType::YesNo:
-				return Answer == EAppReturnType::Yes || Answer == EAppReturnType::No;
-			case EAppMsgType::OkCancel:
-				return Answer == EAppReturnType::Ok || Answer == EAppReturnType::Cancel;
-			case EAppMsgType::YesNoCancel:
-				return Answer == EAppReturnType::Yes || Answer == EAppReturnType::No || Answer == EAppReturnType::Cancel;
-			default:
-				return true;
-			}
-		}
 	}
 
 	void AnswerNextMessageDialog(EAppReturnType::Type Answer)
@@ -61,14 +45,14 @@ namespace StandIn
 			Record.MessageType = Call.MessageType;
 			Record.Message = Call.Message;
 			Record.Title = Call.Title;
-			Record.Answer = UE::StandIn::GetUnattendedAnswer(Call.MessageType);
+			Record.Answer = Call.DefaultAnswer;
 			if (State().PendingAnswers.Num() == 0)
 			{
 				return TOptional<EAppReturnType::Type>();
 			}
 			const EAppReturnType::Type Answer = State().PendingAnswers[0];
 			State().PendingAnswers.RemoveAt(0);
-			if (!IsOffered(Call.MessageType, Answer))
+			if (!UE::StandIn::IsAnswerOffered(Call.MessageType, Answer))
 			{
 				return TOptional<EAppReturnType::Type>();
 			}

@@ -181,30 +181,23 @@ FReply FZORPrismWheelDetails::OnGenerateClicked(UZORPrismWheel* PrismWheel)
 {
 	GEditor->BeginTransaction(LOCTEXT("Generate", "Generate"));
 
-	if (PrismWheel->Facettes.Num() == 0)
+	// Over existing facettes, Yes replaces them, No adds the new ring to them and Cancel keeps the wheel as it is.
+	EAppReturnType::Type Answer = EAppReturnType::Yes;
+	if (PrismWheel->Facettes.Num() > 0)
+	{
+		Answer = FMessageDialog::Open(EAppMsgType::YesNoCancel,
+			LOCTEXT("You have already added facettes. Do you want to overwrite them?", "You have already added facettes. Do you want to overwrite them?"));
+	}
+	if (Answer == EAppReturnType::Yes || Answer == EAppReturnType::No)
 	{
 		PrismWheel->Modify(true);
+		// Only the new facettes end up selected.
 		PrismWheel->SelectedCircles.Empty();
-		GenerateFacettes(PrismWheel);
-	}
-	else
-	{
-		const EAppReturnType::Type Answer = FMessageDialog::Open(EAppMsgType::YesNoCancel,
-			LOCTEXT("You have already added facettes. Do you want to overwrite them?", "You have already added facettes. Do you want to overwrite them?"));
 		if (Answer == EAppReturnType::Yes)
 		{
-			PrismWheel->Modify(true);
-			PrismWheel->SelectedCircles.Empty();
 			PrismWheel->Facettes.Empty();
-			GenerateFacettes(PrismWheel);
 		}
-		else if (Answer == EAppReturnType::No)
-		{
-			// The new ring is added to the old facettes; only the new ones end up selected.
-			PrismWheel->Modify(true);
-			PrismWheel->SelectedCircles.Empty();
-			GenerateFacettes(PrismWheel);
-		}
+		GenerateFacettes(PrismWheel);
 	}
 
 	GEditor->EndTransaction();
@@ -215,9 +208,7 @@ void FZORPrismWheelDetails::GenerateFacettes(UZORPrismWheel* PrismWheel)
 {
 	// Single precision throughout, so a ring lands on the same coordinates on every machine.
 	const float Size = PrismWheel->FacetteSize;
-	float RingRadius = 0.5f - Size * 0.5f;
-	RingRadius = FMath::Min(RingRadius, 0.5f);
-	RingRadius = FMath::Max(RingRadius, 0.0f);
+	const float RingRadius = FMath::Clamp(0.5f - Size * 0.5f, 0.0f, 0.5f);
 
 	int32 Count = PrismWheel->FacetteCount;
 	// The details panel keeps the count in its range, but scripts and old assets can hold any number;

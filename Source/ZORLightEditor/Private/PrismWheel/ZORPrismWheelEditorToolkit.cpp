@@ -6,9 +6,11 @@
 #include "PropertyEditorModule.h"
 #include "SZORPrismWheelWidget.h"
 #include "Styling/AppStyle.h"
+#include "UObject/UObjectGlobals.h"
 #include "Widgets/Docking/SDockTab.h"
 #include "ZORLightEditorStyle.h"
 #include "ZORPrismWheel.h"
+#include "ZORPrismWheelAssetDefinition.h"
 
 #define LOCTEXT_NAMESPACE "ZORLightNamespace"
 
@@ -115,7 +117,7 @@ FString FZORPrismWheelEditorToolkit::GetWorldCentricTabPrefix() const
 FLinearColor FZORPrismWheelEditorToolkit::GetWorldCentricTabColorScale() const
 {
 	// The asset type's own colour, so the hosted tabs match the content browser.
-	return FLinearColor(0.991102f, 0.514918f, 0.313989f, 1.0f);
+	return GetDefault<UZORPrismWheelAssetDefinition>()->GetAssetColor();
 }
 
 TSharedRef<SDockTab> FZORPrismWheelEditorToolkit::SpawnDetailsTab(const FSpawnTabArgs& Args)

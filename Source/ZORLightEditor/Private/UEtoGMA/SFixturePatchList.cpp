@@ -656,6 +656,7 @@ TArray<FString> SFixturePatchList::BuildMAFiles() const
 {
 	// A ticked row whose fixture type or mode has left the library has nothing to create on the console.
 	TArray<TSharedPtr<FFixtureModeListItem>> Layers;
+	// FString keys match whatever the letter case, so two spellings of one mode share a layer, as they share a mode row.
 	TMap<FString, TArray<int32>> LayersByName;
 	if (ModeList.IsValid())
 	{
@@ -663,7 +664,7 @@ TArray<FString> SFixturePatchList::BuildMAFiles() const
 		{
 			if (ModeItem.IsValid() && ModeItem->bIsSelected && ModeItem->IsValid())
 			{
-				LayersByName.FindOrAdd(ModeItem->GetDefaultFixtureTypeName().ToLower()).Add(Layers.Num());
+				LayersByName.FindOrAdd(ModeItem->GetDefaultFixtureTypeName()).Add(Layers.Num());
 				Layers.Add(ModeItem);
 			}
 		}
@@ -681,7 +682,7 @@ TArray<FString> SFixturePatchList::BuildMAFiles() const
 		}
 		const FString FixtureTypeName = Item->GetFixtureTypeName();
 		const FString GroupName = FString::Printf(TEXT("%s %s"), *FixtureTypeName, *Item->GetFixtureModeName());
-		const TArray<int32>* LayerIndices = LayersByName.Find(GroupName.ToLower());
+		const TArray<int32>* LayerIndices = LayersByName.Find(GroupName);
 		if (!LayerIndices)
 		{
 			continue;

@@ -10,7 +10,30 @@ namespace
 		return Handler;
 	}
 
-	bool OffersAnswer(EAppMsgType::Type MessageType, EAppReturnType::Type Answer)
+	EAppReturnType::Type GetUnattendedAnswer(EAppMsgType::Type MessageType)
+	{
+		switch (MessageType)
+		{
+		case EAppMsgType::Ok:
+			return EAppReturnType::Ok;
+		case EAppMsgType::YesNo:
+		case EAppMsgType::YesNoYesAllNoAll:
+		case EAppMsgType::YesNoYesAll:
+			return EAppReturnType::No;
+		default:
+			return EAppReturnType::Cancel;
+		}
+	}
+}
+
+namespace UE::StandIn
+{
+	void SetMessageDialogHandler(TFunction<TOptional<EAppReturnType::Type>(const FMessageDialogCall&)> Handler)
+	{
+		DialogHandler() = MoveTemp(Handler);
+	}
+
+	bool IsAnswerOffered(EAppMsgType::Type MessageType, EAppReturnType::Type Answer)
 	{
 		switch (MessageType)
 		{
@@ -36,37 +59,14 @@ namespace
 	}
 }
 
-namespace UE::StandIn
-{
-	void SetMessageDialogHandler(TFunction<TOptional<EAppReturnType::Type>(const FMessageDialogCall&)> Handler)
-	{
-		DialogHandler() = MoveTemp(Handler);
-	}
-
-	EAppReturnType::Type GetUnattendedAnswer(EAppMsgType::Type MessageType)
-	{
-		switch (MessageType)
-		{
-		case EAppMsgType::Ok:
-			return EAppReturnType::Ok;
-		case EAppMsgType::YesNo:
-		case EAppMsgType::YesNoYesAllNoAll:
-		case EAppMsgType::YesNoYesAll:
-			return EAppReturnType::No;
-		default:
-			return EAppReturnType::Cancel;
-		}
-	}
-}
-
 EAppReturnType::Type FMessageDialog::Open(EAppMsgType::Type MessageType, const FText& Message)
 {
-	return Open(MessageType, UE::StandIn::GetUnattendedAnswer(MessageType), Message, FText::GetEmpty());
+	return Open(MessageType, GetUnattendedAnswer(MessageType), Message, FText::GetEmpty());
 }
 
 EAppReturnType::Type FMessageDialog::Open(EAppMsgType::Type MessageType, const FText& Message, const FText& Title)
 {
-	return Open(MessageType, UE::StandIn::GetUnattendedAnswer(MessageType), Message, Title);
+	return Open(MessageType, GetUnattendedAnswer(MessageType), Message, Title);
 }
 
 EAppReturnType::Type FMessageDialog::Open(EAppMsgType::Type MessageType, EAppReturnType::Type DefaultValue, const FText& Message)
@@ -78,13 +78,14 @@ EAppReturnType::Type FMessageDialog::Open(EAppMsgType::Type MessageType, EAppRet
 {
 	UE::StandIn::FMessageDialogCall Call;
 	Call.MessageType = MessageType;
+	Call.DefaultAnswer = DefaultValue;
 	Call.Message = Message.ToString();
 	Call.Title = Title.ToString();
 	if (DialogHandler())
 	{
 		const TOptional<EAppReturnType::Type> Answer = DialogHandler()(Call);
 		// A box only returns one of its own buttons.
-		if (Answer.IsSet() && OffersAnswer(MessageType, Answer.GetValue()))
+		if (Answer.IsSet() && UE::StandIn::IsAnswerOffered(MessageType, Answer.GetValue()))
 		{
 			return Answer.GetValue();
 		}

@@ -11,6 +11,8 @@ namespace UE::StandIn
 	struct FMessageDialogCall
 	{
 		EAppMsgType::Type MessageType = EAppMsgType::Ok;
+		/** What the box gives when nobody answers it. */
+		EAppReturnType::Type DefaultAnswer = EAppReturnType::Ok;
 		FString Message;
 		FString Title;
 	};
@@ -20,6 +22,6 @@ namespace UE::StandIn
 	 * gives its default answer. An empty function restores the default for every box.
 	 */
 	CORE_API void SetMessageDialogHandler(TFunction<TOptional<EAppReturnType::Type>(const FMessageDialogCall&)> Handler);
-	/** The answer a box of this kind gives when nobody answers it (No, Cancel or Ok). */
-	CORE_API EAppReturnType::Type GetUnattendedAnswer(EAppMsgType::Type MessageType);
+	/** Whether a box of this kind has a button for the answer; a box only returns one of its own buttons. */
+	CORE_API bool IsAnswerOffered(EAppMsgType::Type MessageType, EAppReturnType::Type Answer);
 }

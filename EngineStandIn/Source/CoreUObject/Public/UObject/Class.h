@@ -310,3 +310,9 @@ inline UClass* StaticClass<UEnum>()
 {
 	return UEnum::StaticClass();
 }
+
+template<class T>
+const T* GetDefault()
+{
+	return T::StaticClass()->template GetDefaultObject<T>();
+}

@@ -104,6 +104,10 @@ namespace UE::CoreUObject::Private
 	COREUOBJECT_API const TCHAR* GetClassNameForMessages(const UClass* Class);
 }
 
+/** The class default object of T, read-only (defined in UObject/Class.h). */
+template<class T>
+const T* GetDefault();
+
 template<class T>
 T* NewObject(UObject* Outer, const UClass* Class, FName Name = NAME_None, EObjectFlags Flags = RF_NoFlags, UObject* Template = nullptr, bool bCopyTransientsFromClassDefaults = false, FObjectInstancingGraph* InInstanceGraph = nullptr, UPackage* InExternalPackage = nullptr)
 {
