@@ -2,31 +2,8 @@
 # -DHOST=<EditorHost> -DWORK=<scratch folder> -DCASE=<case>
 cmake_minimum_required(VERSION 3.25)
 
-function(expect_contains TEXT NEEDLE)
-	string(FIND "${TEXT}" "${NEEDLE}" _at)
-	if(_at EQUAL -1)
-		message(FATAL_ERROR "expected to find:\n  ${NEEDLE}\nin:\n${TEXT}")
-	endif()
-endfunction()
-
-function(expect_missing TEXT NEEDLE)
-	string(FIND "${TEXT}" "${NEEDLE}" _at)
-	if(NOT _at EQUAL -1)
-		message(FATAL_ERROR "did not expect:\n  ${NEEDLE}\nin:\n${TEXT}")
-	endif()
-endfunction()
-
-function(run_host EXPECTED_RC)
-	execute_process(COMMAND ${HOST} --project ${WORK}/Project ${ARGN} RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err)
-	if(NOT rc EQUAL EXPECTED_RC)
-		message(FATAL_ERROR "expected exit code ${EXPECTED_RC}, got ${rc}: ${out}${err}")
-	endif()
-	set(out "${out}" PARENT_SCOPE)
-	set(err "${err}" PARENT_SCOPE)
-endfunction()
-
-file(REMOVE_RECURSE ${WORK})
-file(MAKE_DIRECTORY ${WORK}/Project/Config)
+include(${CMAKE_CURRENT_LIST_DIR}/HostCheck.cmake)
+start_project()
 
 if(CASE STREQUAL "material-rt")
 	run_host(0 --material RT --description "Beam")
