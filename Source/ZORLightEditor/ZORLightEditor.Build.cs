@@ -10,7 +10,6 @@ public class ZORLightEditor : ModuleRules
 
 		PrivateDependencyModuleNames.AddRange(new string[]
 		{
-			"UnrealEd",
 			"DMXRuntime",
 			"InputCore",
 			"Slate",
@@ -19,9 +18,7 @@ public class ZORLightEditor : ModuleRules
 			"LevelEditor",
 			"Projects",
 			"DesktopPlatform",
-			"MainFrame",
-			"PropertyEditor",
-			"AssetRegistry"
+			"MainFrame"
 		});
 
 		// The prism wheel asset type: its public headers derive from editor classes.
