@@ -21,6 +21,18 @@ function(expect_missing TEXT NEEDLE)
 	endif()
 endfunction()
 
+# Checks that the texts after TEXT occur in it in the order given.
+function(expect_in_order TEXT)
+	set(_after -1)
+	foreach(_needle IN LISTS ARGN)
+		string(FIND "${TEXT}" "${_needle}" _at)
+		if(_at EQUAL -1 OR _at LESS _after)
+			message(FATAL_ERROR "expected in this order: ${ARGN}\nmissing or out of order: ${_needle}\nin:\n${TEXT}")
+		endif()
+		set(_after ${_at})
+	endforeach()
+endfunction()
+
 # Checks the exit code of the last run (rc), showing what it printed (out, err) when it differs.
 function(expect_exit CODE)
 	if(NOT rc EQUAL ${CODE})

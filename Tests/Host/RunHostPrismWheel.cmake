@@ -1,5 +1,5 @@
 # Runs the headless editor's prism wheel journeys as a user would and checks what it says and the pictures.
-# -DHOST=<EditorHost> -DWORK=<scratch folder> -DSOURCE=<Tests folder> -DCASE=<fresh|edits|bad-file|bad-option>
+# -DHOST=<EditorHost> -DWORK=<scratch folder> -DSOURCE=<Tests folder> -DCASE=<fresh|edits|mixed-order|stops|bad-file|bad-option>
 cmake_minimum_required(VERSION 3.25)
 include(${CMAKE_CURRENT_LIST_DIR}/HostCheck.cmake)
 
@@ -27,6 +27,25 @@ Opened it as the content browser does: \"ZOR Prism Wheel Editor\" (ZORPrismWheel
   undo history: (none)
   redo: (none)
 ")
+	# The file is optional: an option after --prism-wheel is not taken for one.
+	run_host(0 --prism-wheel --canvas 200,100)
+	expect_contains("${out}" "Canvas 200.0 x 100.0:\n")
+	expect_missing("${out}" "Filled it from")
+elseif(CASE STREQUAL "mixed-order")
+	# Every option is one step in the order given; --canvas and --print-code set up the steps before them.
+	run_host(0 --material Other --prism-wheel --generate --show-menu --canvas 300,200 --thumbnail 64,64 --print-code)
+	expect_in_order("${out}" "Placed the node from the \"ZOR\" menu" "--- code ---\n1\n--- end ---\n"
+		"Created the prism wheel" "Canvas 300.0 x 200.0:\n" "Edit 1: --generate\nClicked \"Generate\""
+		"The \"ZORLight\" drop-down shows:" "Edit 2: --thumbnail 64,64\nThumbnail 64 x 64 drawn by")
+elseif(CASE STREQUAL "stops")
+	# The run stops at the step that failed: the material did not compile, so no prism wheel is made.
+	run_host(1 --material Beam --unconnected TXTpColor --prism-wheel --click 300,300)
+	expect_contains("${err}" "The material failed to compile:")
+	expect_missing("${out}" "Created the prism wheel")
+	# An unanswered question stops the run before the material.
+	run_host(1 --prism-wheel --generate --clear-all --material Other)
+	expect_contains("${out}" "  Not answered: closed with No.")
+	expect_missing("${out}" "Placed the node")
 elseif(CASE STREQUAL "edits")
 	run_host(0 --prism-wheel ${SOURCE}/Host/PrismWheel.json --canvas 600,600
 		--click 200,200:shift --drag 300,300:350,330 --drag 60,60:560,250 --wheel 300,300:2 --pan 100,100:140,80
@@ -107,7 +126,18 @@ elseif(CASE STREQUAL "bad-option")
 	run_host(2 --prism-wheel --click)
 	expect_contains("${err}" "EditorHost: --click needs a value")
 	run_host(2 --undo)
-	expect_contains("${err}" "EditorHost: canvas, details and thumbnail edits and --shots need --prism-wheel")
+	expect_contains("${err}" "EditorHost: canvas, details and thumbnail edits and --shots need --prism-wheel before them\n")
+	# The wheel must be open before its edits; nothing runs when it is not.
+	run_host(2 --click 300,300 --prism-wheel)
+	expect_contains("${err}" "EditorHost: canvas, details and thumbnail edits and --shots need --prism-wheel before them\n")
+	expect_missing("${out}" "Loaded and started")
+	run_host(2 --shots ${WORK}/Shots)
+	expect_contains("${err}" "EditorHost: canvas, details and thumbnail edits and --shots need --prism-wheel before them\n")
+	run_host(2 --prism-wheel --prism-wheel ${SOURCE}/Host/PrismWheel.json)
+	expect_contains("${err}" "EditorHost: --prism-wheel may be given once\n")
+	expect_missing("${out}" "Loaded and started")
+	run_host(2 --prism-wheel --canvas 0,600)
+	expect_contains("${err}" "EditorHost: --canvas needs W,H between 1 and 8192, got '0,600'\n")
 else()
 	message(FATAL_ERROR "unknown case ${CASE}")
 endif()

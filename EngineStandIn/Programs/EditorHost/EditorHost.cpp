@@ -4,6 +4,7 @@
 
 #include "HostOptions.h"
 
+#include "Algo/StableSort.h"
 #include "CoreMinimal.h"
 #include "EngineUtils.h"
 #include "Engine/World.h"
@@ -15,11 +16,9 @@
 #include "Misc/ConfigCacheIni.h"
 #include "Misc/FileHelper.h"
 #include "Misc/Paths.h"
-#include "MaterialJourneys.h"
-#include "PrismWheelDetailsJourneys.h"
-#include "PrismWheelJourneys.h"
 #include "StandIn/NotificationHooks.h"
 #include "StandIn/SlateFrameworkHooks.h"
+#include "StandInTesting/AssetDriver.h"
 #include "StandInTesting/DialogDriver.h"
 #include "StandInTesting/EditorSession.h"
 #include "StandInTesting/LevelFile.h"
@@ -76,6 +75,19 @@ namespace EditorHost
 			}
 		}
 		NumNotificationsTold = Shown.Num();
+	}
+
+	FString CheckNotEmpty(const FString& Value)
+	{
+		return Value.IsEmpty() ? FString(TEXT("needs a value that is not empty")) : FString();
+	}
+
+	int32 FindStep(const TArray<FHostStep>& Steps, const TCHAR* Name)
+	{
+		return Steps.IndexOfByPredicate([Name](const FHostStep& Step)
+		{
+			return Step.Option->Name.Equals(Name, ESearchCase::CaseSensitive);
+		});
 	}
 }
 
@@ -750,11 +762,6 @@ namespace
 		return true;
 	}
 
-	FString CheckNotEmpty(const FString& Value)
-	{
-		return Value.IsEmpty() ? FString(TEXT("needs a value that is not empty")) : FString();
-	}
-
 	FString CheckNumber(const FString& Value)
 	{
 		return ParseTypedNumber(Value).IsSet() ? FString() : FString::Printf(TEXT("needs a number, got '%s'"), *Value);
@@ -851,27 +858,19 @@ namespace
 			TArray<FHostOption> Table;
 			AddMenuOptions(Table);
 			AddToolOptions(Table);
+			AddMaterialOptions(Table);
+			AddPrismWheelOptions(Table);
+			AddPrismWheelDetailsOptions(Table);
 			return Table;
 		}();
 		return Options;
 	}
-
-	/** One step of the journey: an option and its value, in the order given. */
-	struct FHostStep
-	{
-		const FHostOption* Option = nullptr;
-		FString Value;
-	};
 
 	struct FHostCommandLine
 	{
 		FString ProjectDir = UTF8_TO_TCHAR(ZOR_DEFAULT_PROJECT);
 		FString LevelFile;
 		TArray<FHostStep> Steps;
-		/** The prism wheel journey: its own steps, run after the others. */
-		PrismWheelJourneys::FOptions PrismWheel;
-		/** The material journey: the beam node placed and compiled, after the others. */
-		MaterialJourneys::FMaterialOptions Material;
 		bool bHelp = false;
 	};
 
@@ -880,17 +879,25 @@ namespace
 		Say(TEXT("Usage: EditorHost [--project DIR] [--level FILE] [options...]"));
 		Say(TEXT("  --project DIR         the project folder; its Config/ZORLightSettings.ini is read, completed and written at start-up"));
 		Say(TEXT("  --level FILE          a level file (JSON); without it the built-in demo stage is opened"));
+		TArray<FString> SettingUp;
 		for (const FHostOption& Option : GetHostOptions())
 		{
 			const FString Usage = Option.ValueName.IsEmpty() ? Option.Name : Option.Name + TEXT(" ") + Option.ValueName;
-			Say(FString::Printf(TEXT("  %-21s %s"), *Usage, *Option.Help));
+			TArray<FString> HelpLines;
+			Option.Help.ParseIntoArray(HelpLines, TEXT("\n"));
+			for (int32 Line = 0; Line < HelpLines.Num(); ++Line)
+			{
+				Say(FString::Printf(TEXT("  %-21s %s"), Line == 0 ? *Usage : TEXT(""), *HelpLines[Line]));
+			}
+			if (Option.bSetsUp)
+			{
+				SettingUp.Add(Option.Name);
+			}
 		}
-		PrismWheelJourneys::PrintUsage();
-		PrismWheelDetailsJourneys::PrintUsage();
-		MaterialJourneys::PrintUsage();
 		Say(TEXT("  --help                this text"));
-		Say(TEXT("--project and --level apply first; every other option runs in the order given, each as one step."));
-		Say(TEXT("The prism wheel options (from --prism-wheel on in this list) run after the others, in the order given."));
+		Say(TEXT("--project and --level apply first, then the options that set up the other steps (") + FString::Join(SettingUp, TEXT(", "))
+			+ TEXT("), wherever they stand; every other option runs in the order given, each as one step."));
+		Say(TEXT("The canvas, details and thumbnail options edit the prism wheel of an earlier --prism-wheel."));
 		Say(TEXT("The menu options open the drop-down afresh; the first tool option opens the tool, the others work in it."));
 		Say(TEXT("Exit codes:"));
 		Say(FString::Printf(TEXT("  %d  everything asked for was done"), static_cast<int32>(EExitCode::Ok)));
@@ -917,33 +924,12 @@ namespace
 			});
 			if (!bSetup && !Option)
 			{
-				PrismWheelJourneys::EParseResult PrismWheelResult = PrismWheelDetailsJourneys::ParseOption(Argc, Argv, Index, OutCommandLine.PrismWheel);
-				if (PrismWheelResult == PrismWheelJourneys::EParseResult::NotMine)
-				{
-					PrismWheelResult = PrismWheelJourneys::ParseOption(Argc, Argv, Index, OutCommandLine.PrismWheel);
-				}
-				if (PrismWheelResult == PrismWheelJourneys::EParseResult::Parsed)
-				{
-					continue;
-				}
-				if (PrismWheelResult == PrismWheelJourneys::EParseResult::Bad)
-				{
-					return false;
-				}
-				const MaterialJourneys::EParseResult MaterialResult = MaterialJourneys::ParseOption(Argc, Argv, Index, OutCommandLine.Material);
-				if (MaterialResult != MaterialJourneys::EParseResult::NotMine)
-				{
-					if (MaterialResult == MaterialJourneys::EParseResult::Bad)
-					{
-						return false;
-					}
-					continue;
-				}
 				SayError(FString::Printf(TEXT("EditorHost: unknown argument '%s' (see --help)"), *Arg));
 				return false;
 			}
 			FString Value;
-			if (bSetup || !Option->ValueName.IsEmpty())
+			const bool bValueGiven = Index + 1 < Argc && !FString(UTF8_TO_TCHAR(Argv[Index + 1])).StartsWith(TEXT("--"), ESearchCase::CaseSensitive);
+			if (bSetup || (!Option->ValueName.IsEmpty() && (!Option->bValueOptional || bValueGiven)))
 			{
 				if (Index + 1 >= Argc)
 				{
@@ -973,7 +959,18 @@ namespace
 			}
 			OutCommandLine.Steps.Add(FHostStep{Option, Value});
 		}
-		return PrismWheelJourneys::CheckOptions(OutCommandLine.PrismWheel) && MaterialJourneys::Validate(OutCommandLine.Material);
+		for (const FHostStep& Step : OutCommandLine.Steps)
+		{
+			const FString Problem = Step.Option->CheckWithOthers ? Step.Option->CheckWithOthers(Step, OutCommandLine.Steps) : FString();
+			if (!Problem.IsEmpty())
+			{
+				SayError(Problem);
+				return false;
+			}
+		}
+		// The options that set up the others run first, in the order given.
+		Algo::StableSortBy(OutCommandLine.Steps, [](const FHostStep& Step) { return Step.Option->bSetsUp ? 0 : 1; });
+		return true;
 	}
 }
 
@@ -1039,17 +1036,11 @@ int main(int Argc, char** Argv)
 			break;
 		}
 	}
-	if (Run.ExitCode == EExitCode::Ok)
+	// An answer prepared for a question that never came: the user expected a question.
+	const int32 AnswersNotTaken = StandIn::GetPendingMessageDialogAnswers();
+	if (Run.ExitCode == EExitCode::Ok && AnswersNotTaken > 0)
 	{
-		Run.ExitCode = static_cast<EExitCode>(PrismWheelJourneys::Run(Session, CommandLine.PrismWheel));
-	}
-	if (Run.ExitCode == EExitCode::Ok && !PrismWheelDetailsJourneys::CheckAllAnswersTaken())
-	{
-		Run.ExitCode = EExitCode::Failed;
-	}
-	if (Run.ExitCode == EExitCode::Ok && CommandLine.Material.bRequested)
-	{
-		Run.ExitCode = static_cast<EExitCode>(MaterialJourneys::Run(CommandLine.Material));
+		Run.Fail(FString::Printf(TEXT("EditorHost: %d answer(s) given with --answer found no question"), AnswersNotTaken));
 	}
 	if (bEditedSettings)
 	{
@@ -1058,7 +1049,7 @@ int main(int Argc, char** Argv)
 
 	// As at the editor's exit: windows and tabs close before the modules shut down.
 	CloseTool();
-	PrismWheelJourneys::CloseEditors();
+	StandIn::CloseAllAssetEditors();
 	UE::StandIn::ResetGlobalTabManager();
 	Session.UnloadModule(TEXT("ZORLightEditor"));
 	Session.UnloadModule(TEXT("ZORLight"));

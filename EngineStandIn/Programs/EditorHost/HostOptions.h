@@ -1,6 +1,7 @@
 // The headless editor's command line: every option is one entry of a table (its name, its value, its
 // help line, a check of the value when the command line is read, and what the user does when it runs).
-// The command line becomes an ordered list of steps, run one after the other in the order given.
+// The command line becomes an ordered list of steps, run one after the other in the order given; an option
+// that sets something up for the other steps (a size, a folder) runs before them wherever it stands.
 // An option group in a file of its own adds its entries with a function that EditorHost.cpp calls.
 #pragma once
 
@@ -59,6 +60,21 @@ namespace EditorHost
 		void TellNotifications(bool bWarningsFail);
 	};
 
+	struct FHostOption;
+
+	/** One step of the journey: an option and its value, in the order given. */
+	struct FHostStep
+	{
+		const FHostOption* Option = nullptr;
+		FString Value;
+	};
+
+	/** A value check: the value must not be empty. */
+	FString CheckNotEmpty(const FString& Value);
+
+	/** The index of the first step of the option Name, or INDEX_NONE. */
+	int32 FindStep(const TArray<FHostStep>& Steps, const TCHAR* Name);
+
 	struct FHostOption
 	{
 		/** "--set" */
@@ -74,5 +90,18 @@ namespace EditorHost
 		bool bWarningsFail = false;
 		/** The step edits the settings: the settings file is shown again at the end of the run. */
 		bool bEditsSettings = false;
+		/** The value may be left out: the next argument is the value unless it is an option ("--..."). */
+		bool bValueOptional = false;
+		/** Sets something up for the other steps: runs before them, wherever it stands. */
+		bool bSetsUp = false;
+		/**
+		 * When the whole command line is read: why this step cannot be used with the others (all steps, in
+		 * the order given), as a whole error line, or empty. May be unset.
+		 */
+		TFunction<FString(const FHostStep& Step, const TArray<FHostStep>& Steps)> CheckWithOthers;
 	};
+
+	void AddPrismWheelOptions(TArray<FHostOption>& Options);
+	void AddPrismWheelDetailsOptions(TArray<FHostOption>& Options);
+	void AddMaterialOptions(TArray<FHostOption>& Options);
 }

@@ -1,20 +1,34 @@
-#include "MaterialJourneys.h"
+// The headless editor's material journeys: the beam node placed in a material with the inputs its
+// template reads, compiled, and what the material editor would show printed.
 
 #include "HostOptions.h"
+
 #include "MaterialExpressionZOR.h"
 #include "Materials/Material.h"
 #include "StandInTesting/MaterialDriver.h"
 #include "StandInTesting/MaterialTranslator.h"
 
 #include <cstdio>
-#include <string>
 
 namespace MaterialJourneys
 {
 	namespace
 	{
+		using EditorHost::FHostOption;
+		using EditorHost::FHostRun;
+		using EditorHost::FHostStep;
 		using EditorHost::Say;
 		using EditorHost::SayError;
+
+		/** What the setting-up options chose for the node that --material places. */
+		struct FMaterialOptions
+		{
+			TArray<FString> Unconnected;
+			bool bHasDescription = false;
+			FString Description;
+			bool bPrintCode = false;
+		};
+		FMaterialOptions GOptions;
 
 		FString DescribeType(uint8 PrismType)
 		{
@@ -37,98 +51,18 @@ namespace MaterialJourneys
 		}
 	}
 
-	EParseResult ParseOption(int Argc, char** Argv, int& Index, FMaterialOptions& Options)
+	/** Places and compiles the node and prints the outcome; false when the node's compile failed. */
+	bool PlaceAndCompile(FHostRun& HostRun, uint8 PrismType)
 	{
-		const std::string Arg = Argv[Index];
-		if (Arg == "--print-code")
-		{
-			Options.bPrintCode = true;
-			return EParseResult::Taken;
-		}
-		if (Arg != "--material" && Arg != "--unconnected" && Arg != "--description")
-		{
-			return EParseResult::NotMine;
-		}
-		if (Index + 1 >= Argc)
-		{
-			SayError(FString::Printf(TEXT("EditorHost: %s needs a value"), UTF8_TO_TCHAR(Arg.c_str())));
-			return EParseResult::Bad;
-		}
-		const FString Value = UTF8_TO_TCHAR(Argv[++Index]);
-		if (Arg == "--material")
-		{
-			if (Options.bRequested)
-			{
-				SayError(TEXT("EditorHost: --material may be given once"));
-				return EParseResult::Bad;
-			}
-			if (!StandIn::ParsePrismType(Value, Options.PrismType))
-			{
-				SayError(FString::Printf(TEXT("EditorHost: --material takes PrismEditor, Light, Beam, RT, Other or a byte value 0 to 255, got '%s'"), *Value));
-				return EParseResult::Bad;
-			}
-			Options.bRequested = true;
-			Options.TypeText = Value;
-		}
-		else if (Arg == "--unconnected")
-		{
-			Options.Unconnected.Add(Value);
-		}
-		else
-		{
-			Options.bHasDescription = true;
-			Options.Description = Value;
-		}
-		return EParseResult::Taken;
-	}
-
-	bool Validate(const FMaterialOptions& Options)
-	{
-		if (!Options.bRequested)
-		{
-			if (Options.Unconnected.Num() > 0 || Options.bHasDescription || Options.bPrintCode)
-			{
-				SayError(TEXT("EditorHost: --unconnected, --description and --print-code need --material TYPE"));
-				return false;
-			}
-			return true;
-		}
-		const TArray<StandIn::FMaterialInputSpec> Specs = StandIn::GetBeamTemplateInputs(Options.PrismType);
-		for (const FString& Name : Options.Unconnected)
-		{
-			const bool bKnown = Specs.ContainsByPredicate([&Name](const StandIn::FMaterialInputSpec& Spec)
-			{
-				return Spec.Name.Equals(Name, ESearchCase::CaseSensitive);
-			});
-			if (!bKnown)
-			{
-				SayError(FString::Printf(TEXT("EditorHost: --unconnected: the node for %s has no input '%s'; its inputs are %s"),
-					*DescribeType(Options.PrismType), *Name, *InputNames(Specs)));
-				return false;
-			}
-		}
-		return true;
-	}
-
-	void PrintUsage()
-	{
-		Say(TEXT("  --material TYPE       places the beam material node (PrismEditor, Light, Beam, RT, Other or a byte value) in a"));
-		Say(TEXT("                        material with its template's inputs connected, compiles it and shows the result"));
-		Say(TEXT("  --unconnected NAME    with --material: leaves the node's input NAME unconnected"));
-		Say(TEXT("  --description TEXT    with --material: sets the node's Description"));
-		Say(TEXT("  --print-code          with --material: prints the shader code the node handed to the custom expression"));
-	}
-
-	int32 Run(const FMaterialOptions& Options)
-	{
+		const FMaterialOptions& Options = GOptions;
 		UMaterial* Material = StandIn::NewMaterial(TEXT("M_ZORBeam"));
 		UMaterialExpressionZOR* Node = NewObject<UMaterialExpressionZOR>(Material);
-		Node->PrismType = (EPrismOutputType)Options.PrismType;
+		Node->PrismType = (EPrismOutputType)PrismType;
 		if (Options.bHasDescription)
 		{
 			Node->Description = Options.Description;
 		}
-		Node->Inputs = StandIn::MakeConnectedInputs(Material, StandIn::GetBeamTemplateInputs(Options.PrismType), Options.Unconnected);
+		Node->Inputs = StandIn::MakeConnectedInputs(Material, StandIn::GetBeamTemplateInputs(PrismType), Options.Unconnected);
 		StandIn::AddGraphNode(Node);
 
 		FString Category;
@@ -137,14 +71,14 @@ namespace MaterialJourneys
 			Category = Node->MenuCategories[0].ToString();
 		}
 		Say(FString::Printf(TEXT("Placed the node from the \"%s\" menu in the material %s: PrismType %s, %d inputs (%d connected)."),
-			*Category, *Material->GetName(), *DescribeType(Options.PrismType), Node->Inputs.Num(), Node->Inputs.Num() - Options.Unconnected.Num()));
+			*Category, *Material->GetName(), *DescribeType(PrismType), Node->Inputs.Num(), Node->Inputs.Num() - Options.Unconnected.Num()));
 		TArray<FString> Caption;
 		Node->GetCaption(Caption);
 		Say(FString::Printf(TEXT("Caption: %s"), *FString::Join(Caption, TEXT(" "))));
 
 		StandIn::FMaterialTranslator Translator;
 		const int32 Result = Translator.CompileOutput(Node);
-		int32 ExitCode = 0;
+		bool bCompiled = true;
 		if (Result < 0 || Translator.GetCustomExpressions().Num() != 1)
 		{
 			SayError(TEXT("The material failed to compile:"));
@@ -152,7 +86,8 @@ namespace MaterialJourneys
 			{
 				SayError(TEXT("  ") + Error.EditorLine);
 			}
-			ExitCode = static_cast<int32>(EditorHost::EExitCode::Failed);
+			HostRun.ExitCode = EditorHost::EExitCode::Failed;
+			bCompiled = false;
 		}
 		else
 		{
@@ -187,6 +122,88 @@ namespace MaterialJourneys
 			}
 			Say(TEXT("--- end ---"));
 		}
-		return ExitCode;
+		return bCompiled;
+	}
+}
+
+void EditorHost::AddMaterialOptions(TArray<FHostOption>& Options)
+{
+	using namespace MaterialJourneys;
+	const auto NeedsMaterial = [](const FHostStep&, const TArray<FHostStep>& Steps)
+	{
+		return FindStep(Steps, TEXT("--material")) == INDEX_NONE
+			? FString(TEXT("EditorHost: --unconnected, --description and --print-code need --material TYPE")) : FString();
+	};
+	{
+		FHostOption Option{TEXT("--material"), TEXT("TYPE"),
+			TEXT("places the beam material node (PrismEditor, Light, Beam, RT, Other or a byte value) in a\n")
+			TEXT("material with its template's inputs connected, compiles it and shows the result"),
+			[](const FString& Value)
+			{
+				uint8 PrismType = 0;
+				return StandIn::ParsePrismType(Value, PrismType)
+					? FString() : FString::Printf(TEXT("takes PrismEditor, Light, Beam, RT, Other or a byte value 0 to 255, got '%s'"), *Value);
+			},
+			[](FHostRun& HostRun, const FString& Value)
+			{
+				uint8 PrismType = 0;
+				StandIn::ParsePrismType(Value, PrismType);
+				return PlaceAndCompile(HostRun, PrismType);
+			}};
+		Option.CheckWithOthers = [](const FHostStep& Step, const TArray<FHostStep>& Steps)
+		{
+			return &Steps[FindStep(Steps, TEXT("--material"))] != &Step ? FString(TEXT("EditorHost: --material may be given once")) : FString();
+		};
+		Options.Add(Option);
+	}
+	{
+		FHostOption Option{TEXT("--unconnected"), TEXT("NAME"), TEXT("with --material: leaves the node's input NAME unconnected"), nullptr,
+			[](FHostRun&, const FString& Value)
+			{
+				GOptions.Unconnected.Add(Value);
+				return true;
+			}};
+		Option.bSetsUp = true;
+		Option.CheckWithOthers = [NeedsMaterial](const FHostStep& Step, const TArray<FHostStep>& Steps)
+		{
+			const FString Problem = NeedsMaterial(Step, Steps);
+			if (!Problem.IsEmpty())
+			{
+				return Problem;
+			}
+			uint8 PrismType = 0;
+			StandIn::ParsePrismType(Steps[FindStep(Steps, TEXT("--material"))].Value, PrismType);
+			const TArray<StandIn::FMaterialInputSpec> Specs = StandIn::GetBeamTemplateInputs(PrismType);
+			const bool bKnown = Specs.ContainsByPredicate([&Step](const StandIn::FMaterialInputSpec& Spec)
+			{
+				return Spec.Name.Equals(Step.Value, ESearchCase::CaseSensitive);
+			});
+			return bKnown ? FString() : FString::Printf(TEXT("EditorHost: --unconnected: the node for %s has no input '%s'; its inputs are %s"),
+				*DescribeType(PrismType), *Step.Value, *InputNames(Specs));
+		};
+		Options.Add(Option);
+	}
+	{
+		FHostOption Option{TEXT("--description"), TEXT("TEXT"), TEXT("with --material: sets the node's Description"), nullptr,
+			[](FHostRun&, const FString& Value)
+			{
+				GOptions.bHasDescription = true;
+				GOptions.Description = Value;
+				return true;
+			}};
+		Option.bSetsUp = true;
+		Option.CheckWithOthers = NeedsMaterial;
+		Options.Add(Option);
+	}
+	{
+		FHostOption Option{TEXT("--print-code"), FString(), TEXT("with --material: prints the shader code the node handed to the custom expression"), nullptr,
+			[](FHostRun&, const FString&)
+			{
+				GOptions.bPrintCode = true;
+				return true;
+			}};
+		Option.bSetsUp = true;
+		Option.CheckWithOthers = NeedsMaterial;
+		Options.Add(Option);
 	}
 }

@@ -1,7 +1,10 @@
-#include "PrismWheelDetailsJourneys.h"
+// The headless editor's edits in the details tab of the prism wheel editor and of its thumbnail:
+// --details, --generate, --clear-all, --answer, --set-property, --thumbnail. They are numbered among the
+// prism wheel's canvas edits and work on the prism wheel that --prism-wheel opened.
+
+#include "HostOptions.h"
 
 #include "HAL/FileManager.h"
-#include "HostOptions.h"
 #include "IDetailsView.h"
 #include "Misc/Paths.h"
 #include "PrismWheelJourneys.h"
@@ -15,8 +18,6 @@
 #include "Toolkits/AssetEditorToolkit.h"
 #include "Widgets/Docking/SDockTab.h"
 #include "ZORPrismWheel.h"
-
-#include <string>
 
 namespace PrismWheelDetailsJourneys
 {
@@ -93,26 +94,6 @@ namespace PrismWheelDetailsJourneys
 			return TSharedPtr<IDetailsView>();
 		}
 
-		struct FStep
-		{
-			enum class EKind : uint8
-			{
-				Details,
-				Generate,
-				ClearAll,
-				Answer,
-				SetProperty,
-				Thumbnail,
-			};
-			EKind Kind = EKind::Details;
-			/** --answer: "Yes", "No" or "Cancel"; --set-property: the property name. */
-			FString Name;
-			/** --set-property: the value. */
-			FString Value;
-			uint32 Width = 0;
-			uint32 Height = 0;
-		};
-
 		bool DrawThumbnail(UZORPrismWheel* PrismWheel, uint32 Width, uint32 Height, const FString& ShotsDir)
 		{
 			const StandIn::FThumbnailDrawing Drawing = StandIn::DrawThumbnail(PrismWheel, Width, Height);
@@ -149,178 +130,146 @@ namespace PrismWheelDetailsJourneys
 			return true;
 		}
 
-		/** Does one step on the prism wheel of the journey; false (after saying why) fails the run. */
-		bool RunStep(const FStep& Step, const FString& ShotsDir)
+		/** The details tab of the open prism wheel editor, or null (after saying so). */
+		TSharedPtr<IDetailsView> GetDetailsView()
 		{
-			UZORPrismWheel* PrismWheel = PrismWheelJourneys::GetCurrentPrismWheel();
-			if (PrismWheel == nullptr)
-			{
-				SayError(TEXT("EditorHost: there is no prism wheel to work on"));
-				return false;
-			}
-			if (Step.Kind == FStep::EKind::Answer)
-			{
-				StandIn::AnswerNextMessageDialog(Step.Name.Equals(TEXT("Yes"), ESearchCase::CaseSensitive) ? EAppReturnType::Yes
-					: Step.Name.Equals(TEXT("No"), ESearchCase::CaseSensitive) ? EAppReturnType::No : EAppReturnType::Cancel);
-				return true;
-			}
-			if (Step.Kind == FStep::EKind::Thumbnail)
-			{
-				return DrawThumbnail(PrismWheel, Step.Width, Step.Height, ShotsDir);
-			}
-
-			const TSharedPtr<IDetailsView> DetailsView = FindEditorDetailsView(PrismWheel);
+			const TSharedPtr<IDetailsView> DetailsView = FindEditorDetailsView(PrismWheelJourneys::GetCurrentPrismWheel());
 			if (!DetailsView.IsValid())
 			{
 				SayError(TEXT("EditorHost: the prism wheel editor shows no details tab"));
+			}
+			return DetailsView;
+		}
+
+		bool ShowDetails()
+		{
+			const TSharedPtr<IDetailsView> DetailsView = GetDetailsView();
+			if (!DetailsView.IsValid())
+			{
 				return false;
 			}
-			switch (Step.Kind)
+			Say(FString::Printf(TEXT("Details tab of %s:"), *PrismWheelJourneys::GetCurrentPrismWheel()->GetName()));
+			PrintPanel(*DetailsView);
+			// As the user opens every advanced section; they stay open for the edits that follow.
+			StandIn::ExpandAllAdvancedSections(*DetailsView);
+			Say(TEXT("With every advanced section expanded:"));
+			PrintPanel(*DetailsView);
+			return true;
+		}
+
+		bool ClickDetailsButton(const TCHAR* Button)
+		{
+			const TSharedPtr<IDetailsView> DetailsView = GetDetailsView();
+			if (!DetailsView.IsValid())
 			{
-			case FStep::EKind::Details:
-				Say(FString::Printf(TEXT("Details tab of %s:"), *PrismWheel->GetName()));
-				PrintPanel(*DetailsView);
-				// As the user opens every advanced section; they stay open for the edits that follow.
-				StandIn::ExpandAllAdvancedSections(*DetailsView);
-				Say(TEXT("With every advanced section expanded:"));
-				PrintPanel(*DetailsView);
-				return true;
-			case FStep::EKind::Generate:
-			case FStep::EKind::ClearAll:
+				return false;
+			}
+			const int32 QuestionsBefore = StandIn::GetMessageDialogs().Num();
+			if (!StandIn::ClickDetailsButton(*DetailsView, Button))
 			{
-				const TCHAR* Button = Step.Kind == FStep::EKind::Generate ? TEXT("Generate") : TEXT("Clear all");
-				const int32 QuestionsBefore = StandIn::GetMessageDialogs().Num();
-				if (!StandIn::ClickDetailsButton(*DetailsView, Button))
-				{
-					SayError(FString::Printf(TEXT("EditorHost: the details tab has no \"%s\" button"), Button));
-					return false;
-				}
-				Say(FString::Printf(TEXT("Clicked \"%s\" in the details tab."), Button));
-				const bool bAnswered = ReportQuestions(QuestionsBefore);
-				PrismWheelJourneys::PrintPrismWheel(PrismWheel);
-				if (!bAnswered)
-				{
-					SayError(TEXT("EditorHost: a question was not answered (give --answer Yes|No|Cancel before the click)"));
-					return false;
-				}
-				return true;
+				SayError(FString::Printf(TEXT("EditorHost: the details tab has no \"%s\" button"), Button));
+				return false;
 			}
-			case FStep::EKind::SetProperty:
+			Say(FString::Printf(TEXT("Clicked \"%s\" in the details tab."), Button));
+			const bool bAnswered = ReportQuestions(QuestionsBefore);
+			PrismWheelJourneys::PrintPrismWheel(PrismWheelJourneys::GetCurrentPrismWheel());
+			if (!bAnswered)
 			{
-				FString Error;
-				if (!StandIn::SetDetailsProperty(*DetailsView, Step.Name, Step.Value, Error))
+				SayError(TEXT("EditorHost: a question was not answered (give --answer Yes|No|Cancel before the click)"));
+				return false;
+			}
+			return true;
+		}
+
+		bool SetProperty(const FString& Value)
+		{
+			const TSharedPtr<IDetailsView> DetailsView = GetDetailsView();
+			if (!DetailsView.IsValid())
+			{
+				return false;
+			}
+			FString Name;
+			FString Typed;
+			Value.Split(TEXT("="), &Name, &Typed);
+			FString Error;
+			if (!StandIn::SetDetailsProperty(*DetailsView, Name, Typed, Error))
+			{
+				SayError(FString::Printf(TEXT("EditorHost: --set-property %s=%s: %s"), *Name, *Typed, *Error));
+				return false;
+			}
+			FString Shown;
+			UE::StandIn::FindDetailsPropertyHandle(*DetailsView, FName(*Name))->GetValueAsFormattedString(Shown);
+			Say(FString::Printf(TEXT("Set %s to %s in the details tab; it shows %s."), *Name, *Typed, *Shown));
+			PrismWheelJourneys::PrintPrismWheel(PrismWheelJourneys::GetCurrentPrismWheel());
+			return true;
+		}
+
+		bool IsAnswer(const FString& Value)
+		{
+			// The buttons' own words, as the dialog shows them.
+			return Value.Equals(TEXT("Yes"), ESearchCase::CaseSensitive) || Value.Equals(TEXT("No"), ESearchCase::CaseSensitive)
+				|| Value.Equals(TEXT("Cancel"), ESearchCase::CaseSensitive);
+		}
+
+		/** One option of the group: an edit of the prism wheel made elsewhere than on its canvas. */
+		EditorHost::FHostOption MakeOption(const TCHAR* Name, const TCHAR* ValueName, const TCHAR* Help, TFunction<FString(const FString&)> CheckValue,
+			TFunction<bool(const FString& Value)> Edit)
+		{
+			const FString OptionName = Name;
+			EditorHost::FHostOption Option{OptionName, ValueName, Help, MoveTemp(CheckValue),
+				[OptionName, Edit](EditorHost::FHostRun& Run, const FString& Value)
 				{
-					SayError(FString::Printf(TEXT("EditorHost: --set-property %s=%s: %s"), *Step.Name, *Step.Value, *Error));
-					return false;
-				}
-				FString Shown;
-				UE::StandIn::FindDetailsPropertyHandle(*DetailsView, FName(*Step.Name))->GetValueAsFormattedString(Shown);
-				Say(FString::Printf(TEXT("Set %s to %s in the details tab; it shows %s."), *Step.Name, *Step.Value, *Shown));
-				PrismWheelJourneys::PrintPrismWheel(PrismWheel);
-				return true;
-			}
-			default:
-				return true;
-			}
+					return PrismWheelJourneys::RunEditElsewhere(Run, OptionName, Value, [&Edit, &Value]() { return Edit(Value); });
+				}};
+			Option.CheckWithOthers = &PrismWheelJourneys::CheckAfterPrismWheel;
+			return Option;
 		}
 	}
+}
 
-	PrismWheelJourneys::EParseResult ParseOption(int Argc, char** Argv, int& Index, PrismWheelJourneys::FOptions& Options)
-	{
-		using PrismWheelJourneys::EParseResult;
-		const std::string Arg = Argv[Index];
-		const bool bTakesValue = Arg == "--answer" || Arg == "--set-property" || Arg == "--thumbnail";
-		const bool bMine = bTakesValue || Arg == "--details" || Arg == "--generate" || Arg == "--clear-all";
-		if (!bMine)
+void EditorHost::AddPrismWheelDetailsOptions(TArray<FHostOption>& Options)
+{
+	using namespace PrismWheelDetailsJourneys;
+	Options.Add(MakeOption(TEXT("--details"), TEXT(""),
+		TEXT("shows the details tab: categories in display order with the rows shown before any\nadvanced section is expanded, then with all of them expanded"),
+		nullptr, [](const FString&) { return ShowDetails(); }));
+	Options.Add(MakeOption(TEXT("--generate"), TEXT(""), TEXT("clicks the details tab's \"Generate\""), nullptr,
+		[](const FString&) { return ClickDetailsButton(TEXT("Generate")); }));
+	Options.Add(MakeOption(TEXT("--clear-all"), TEXT(""), TEXT("clicks the details tab's \"Clear all\""), nullptr,
+		[](const FString&) { return ClickDetailsButton(TEXT("Clear all")); }));
+	Options.Add(MakeOption(TEXT("--answer"), TEXT("Yes|No|Cancel"), TEXT("answers the next question; a question without an answer is printed and fails the run"),
+		[](const FString& Value)
 		{
-			return EParseResult::NotMine;
-		}
-		FString Value;
-		if (bTakesValue && !PrismWheelJourneys::TakeValue(Argc, Argv, Index, Value))
+			return IsAnswer(Value) ? FString() : FString::Printf(TEXT("takes Yes, No or Cancel, got '%s'"), *Value);
+		},
+		[](const FString& Value)
 		{
-			return EParseResult::Bad;
-		}
-
-		FStep Step;
-		FString Text = UTF8_TO_TCHAR(Arg.c_str());
-		if (Arg == "--details")
+			StandIn::AnswerNextMessageDialog(Value.Equals(TEXT("Yes"), ESearchCase::CaseSensitive) ? EAppReturnType::Yes
+				: Value.Equals(TEXT("No"), ESearchCase::CaseSensitive) ? EAppReturnType::No : EAppReturnType::Cancel);
+			return true;
+		}));
+	Options.Add(MakeOption(TEXT("--set-property"), TEXT("NAME=VALUE"), TEXT("types VALUE into that property's row of the details tab, so its reactions run"),
+		[](const FString& Value)
 		{
-			Step.Kind = FStep::EKind::Details;
-		}
-		else if (Arg == "--generate")
+			FString Name;
+			FString Typed;
+			return Value.Split(TEXT("="), &Name, &Typed) && !Name.IsEmpty() && !Typed.IsEmpty()
+				? FString() : FString::Printf(TEXT("needs \"NAME=VALUE\", got '%s'"), *Value);
+		},
+		&SetProperty));
+	Options.Add(MakeOption(TEXT("--thumbnail"), TEXT("W,H"),
+		TEXT("has the thumbnail renderer draw the prism wheel W x H and prints its tiles\n(with --shots DIR also DIR/Thumbnail_WxH.png)"),
+		[](const FString& Value)
 		{
-			Step.Kind = FStep::EKind::Generate;
-		}
-		else if (Arg == "--clear-all")
+			uint32 Width = 0;
+			uint32 Height = 0;
+			return ParseSize(Value, Width, Height) ? FString() : FString::Printf(TEXT("needs W,H (whole numbers from 1 to 4096), got '%s'"), *Value);
+		},
+		[](const FString& Value)
 		{
-			Step.Kind = FStep::EKind::ClearAll;
-		}
-		else
-		{
-			Text += TEXT(" ") + Value;
-			if (Arg == "--answer")
-			{
-				// The buttons' own words, as the dialog shows them.
-				if (!Value.Equals(TEXT("Yes"), ESearchCase::CaseSensitive) && !Value.Equals(TEXT("No"), ESearchCase::CaseSensitive)
-					&& !Value.Equals(TEXT("Cancel"), ESearchCase::CaseSensitive))
-				{
-					SayError(FString::Printf(TEXT("EditorHost: --answer takes Yes, No or Cancel, got '%s'"), *Value));
-					return EParseResult::Bad;
-				}
-				Step.Kind = FStep::EKind::Answer;
-				Step.Name = Value;
-			}
-			else if (Arg == "--set-property")
-			{
-				if (!Value.Split(TEXT("="), &Step.Name, &Step.Value) || Step.Name.IsEmpty() || Step.Value.IsEmpty())
-				{
-					SayError(FString::Printf(TEXT("EditorHost: --set-property needs \"NAME=VALUE\", got '%s'"), *Value));
-					return EParseResult::Bad;
-				}
-				Step.Kind = FStep::EKind::SetProperty;
-			}
-			else
-			{
-				if (!ParseSize(Value, Step.Width, Step.Height))
-				{
-					SayError(FString::Printf(TEXT("EditorHost: --thumbnail needs W,H (whole numbers from 1 to 4096), got '%s'"), *Value));
-					return EParseResult::Bad;
-				}
-				Step.Kind = FStep::EKind::Thumbnail;
-			}
-		}
-
-		PrismWheelJourneys::FCanvasEdit Edit;
-		Edit.Kind = PrismWheelJourneys::FCanvasEdit::EKind::Elsewhere;
-		Edit.Text = Text;
-		Edit.Run = [Step](const PrismWheelJourneys::FOptions& JourneyOptions)
-		{
-			return RunStep(Step, JourneyOptions.ShotsDir);
-		};
-		Options.Edits.Add(Edit);
-		return EParseResult::Parsed;
-	}
-
-	void PrintUsage()
-	{
-		Say(TEXT("  --details           shows the details tab: categories in display order with the rows shown before any"));
-		Say(TEXT("                      advanced section is expanded, then with all of them expanded"));
-		Say(TEXT("  --generate          clicks the details tab's \"Generate\""));
-		Say(TEXT("  --clear-all         clicks the details tab's \"Clear all\""));
-		Say(TEXT("  --answer Yes|No|Cancel  answers the next question; a question without an answer is printed and fails the run"));
-		Say(TEXT("  --set-property NAME=VALUE  types VALUE into that property's row of the details tab, so its reactions run"));
-		Say(TEXT("  --thumbnail W,H     has the thumbnail renderer draw the prism wheel W x H and prints its tiles"));
-		Say(TEXT("                      (with --shots DIR also DIR/Thumbnail_WxH.png)"));
-	}
-
-	bool CheckAllAnswersTaken()
-	{
-		const int32 Unused = StandIn::GetPendingMessageDialogAnswers();
-		if (Unused > 0)
-		{
-			SayError(FString::Printf(TEXT("EditorHost: %d answer(s) given with --answer found no question"), Unused));
-			return false;
-		}
-		return true;
-	}
+			uint32 Width = 0;
+			uint32 Height = 0;
+			ParseSize(Value, Width, Height);
+			return DrawThumbnail(PrismWheelJourneys::GetCurrentPrismWheel(), Width, Height, PrismWheelJourneys::GetShotsDir());
+		}));
 }

@@ -4,7 +4,6 @@
 #include "Editor.h"
 #include "Editor/TransBuffer.h"
 #include "HAL/FileManager.h"
-#include "HostOptions.h"
 #include "InputCoreTypes.h"
 #include "Layout/Geometry.h"
 #include "Misc/FileHelper.h"
@@ -21,17 +20,50 @@
 #include <nlohmann/json.hpp>
 
 #include <cmath>
-#include <cstdio>
 #include <string>
 
 namespace PrismWheelJourneys
 {
 	namespace
 	{
-		UZORPrismWheel* GCurrentPrismWheel = nullptr;
-
+		using EditorHost::EExitCode;
+		using EditorHost::FHostOption;
+		using EditorHost::FHostRun;
+		using EditorHost::FHostStep;
 		using EditorHost::Say;
 		using EditorHost::SayError;
+
+		/** One edit on the canvas. */
+		struct FCanvasEdit
+		{
+			enum class EKind : uint8
+			{
+				Click,
+				Drag,
+				Pan,
+				Wheel,
+				Key,
+			};
+			EKind Kind = EKind::Click;
+			FVector2D From = FVector2D(0.0, 0.0);
+			FVector2D To = FVector2D(0.0, 0.0);
+			bool bShift = false;
+			bool bCtrl = false;
+			float Notches = 0.f;
+			FString KeyName;
+		};
+
+		/** The prism wheel journey: what the setting-up options chose and the open editor's canvas. */
+		struct FJourney
+		{
+			UZORPrismWheel* PrismWheel = nullptr;
+			FVector2D CanvasSize = FVector2D(600.0, 600.0);
+			FString ShotsDir;
+			TSharedPtr<SZORPrismWheelWidget> Canvas;
+			FGeometry Geometry;
+			int32 NumEdits = 0;
+		};
+		FJourney GJourney;
 
 		bool ParseNumber(const FString& Text, double& Out)
 		{
@@ -76,24 +108,24 @@ namespace PrismWheelJourneys
 			return Parts.Num() > 0;
 		}
 
-		bool ParseEditValue(const std::string& Arg, const FString& Value, FCanvasEdit& Edit)
+		bool ParseEditValue(const FString& Name, const FString& Value, FCanvasEdit& Edit)
 		{
 			TArray<FString> Parts;
 			Value.ParseIntoArray(Parts, TEXT(":"), false);
-			if (Arg == "--click")
+			if (Name == TEXT("--click"))
 			{
 				Edit.Kind = FCanvasEdit::EKind::Click;
 				return (Parts.Num() == 1 || Parts.Num() == 2) && ParsePoint(Parts[0], Edit.From)
 					&& (Parts.Num() == 1 || ParseModifiers(Parts[1], Edit.bShift, Edit.bCtrl));
 			}
-			if (Arg == "--drag" || Arg == "--pan")
+			if (Name == TEXT("--drag") || Name == TEXT("--pan"))
 			{
-				Edit.Kind = Arg == "--drag" ? FCanvasEdit::EKind::Drag : FCanvasEdit::EKind::Pan;
-				const int32 MaxParts = Arg == "--drag" ? 3 : 2;
+				Edit.Kind = Name == TEXT("--drag") ? FCanvasEdit::EKind::Drag : FCanvasEdit::EKind::Pan;
+				const int32 MaxParts = Edit.Kind == FCanvasEdit::EKind::Drag ? 3 : 2;
 				return Parts.Num() >= 2 && Parts.Num() <= MaxParts && ParsePoint(Parts[0], Edit.From) && ParsePoint(Parts[1], Edit.To)
 					&& (Parts.Num() == 2 || ParseModifiers(Parts[2], Edit.bShift, Edit.bCtrl));
 			}
-			if (Arg == "--wheel")
+			if (Name == TEXT("--wheel"))
 			{
 				Edit.Kind = FCanvasEdit::EKind::Wheel;
 				double Notches = 0.0;
@@ -101,35 +133,10 @@ namespace PrismWheelJourneys
 				Edit.Notches = (float)Notches;
 				return bOk;
 			}
-			if (Arg == "--key")
-			{
-				Edit.Kind = FCanvasEdit::EKind::Key;
-				Edit.KeyName = Value;
-				return Value.Equals(TEXT("Delete"), ESearchCase::CaseSensitive) || Value.Equals(TEXT("BackSpace"), ESearchCase::CaseSensitive)
-					|| Value.Equals(TEXT("Escape"), ESearchCase::CaseSensitive);
-			}
-			return false;
-		}
-
-		const TCHAR* EditUsage(const std::string& Arg)
-		{
-			if (Arg == "--click")
-			{
-				return TEXT("X,Y[:shift|:ctrl|:shift+ctrl]");
-			}
-			if (Arg == "--drag")
-			{
-				return TEXT("X1,Y1:X2,Y2[:shift|:ctrl|:shift+ctrl]");
-			}
-			if (Arg == "--pan")
-			{
-				return TEXT("X1,Y1:X2,Y2");
-			}
-			if (Arg == "--wheel")
-			{
-				return TEXT("X,Y:NOTCHES");
-			}
-			return TEXT("Delete, BackSpace or Escape");
+			Edit.Kind = FCanvasEdit::EKind::Key;
+			Edit.KeyName = Value;
+			return Value.Equals(TEXT("Delete"), ESearchCase::CaseSensitive) || Value.Equals(TEXT("BackSpace"), ESearchCase::CaseSensitive)
+				|| Value.Equals(TEXT("Escape"), ESearchCase::CaseSensitive);
 		}
 
 		FString Four(double Value)
@@ -217,108 +224,73 @@ namespace PrismWheelJourneys
 			return true;
 		}
 
-		struct FCanvasUnderTest
+		void PrintCanvas()
 		{
-			TSharedPtr<SZORPrismWheelWidget> Canvas;
-			FGeometry Geometry;
-		};
-
-		void PrintCanvas(const FCanvasUnderTest& Canvas)
-		{
-			Say(FString::Printf(TEXT("  zoom %s pan %s,%s"), *Four(Canvas.Canvas->GetZoom()), *Four(Canvas.Canvas->GetPanOffset().X),
-				*Four(Canvas.Canvas->GetPanOffset().Y)));
-			PrintPrismWheel(GCurrentPrismWheel);
+			Say(FString::Printf(TEXT("  zoom %s pan %s,%s"), *Four(GJourney.Canvas->GetZoom()), *Four(GJourney.Canvas->GetPanOffset().X),
+				*Four(GJourney.Canvas->GetPanOffset().Y)));
+			PrintPrismWheel(GJourney.PrismWheel);
 		}
 
-		bool TakePicture(const FCanvasUnderTest& Canvas, const FOptions& Options, int32 Number, const FString& Name)
+		/** A picture of the canvas with --shots, named after the edit ("--key Delete" -> "NN-key-Delete.png"); a failed one fails the run. */
+		void TakePicture(FHostRun& Run, const FString& Name, const FString& Value)
 		{
-			if (Options.ShotsDir.IsEmpty())
+			if (GJourney.ShotsDir.IsEmpty())
 			{
-				return true;
+				return;
 			}
-			const FIntPoint Size((int32)std::ceil(Options.CanvasSize.X), (int32)std::ceil(Options.CanvasSize.Y));
-			const TArray<FSlateDrawElement> Elements = StandIn::PaintWidget(Canvas.Canvas.ToSharedRef(), Options.CanvasSize);
-			const FString Path = FPaths::Combine(Options.ShotsDir, FString::Printf(TEXT("%02d-%s.png"), Number, *Name));
+			FString PictureName = Name;
+			PictureName.RemoveFromStart(TEXT("--"));
+			if (Name == TEXT("--key"))
+			{
+				PictureName += TEXT("-") + Value;
+			}
+			const FVector2D CanvasSize = GJourney.CanvasSize;
+			const TArray<FSlateDrawElement> Elements = StandIn::PaintWidget(GJourney.Canvas.ToSharedRef(), CanvasSize);
+			const FString Path = FPaths::Combine(GJourney.ShotsDir, FString::Printf(TEXT("%02d-%s.png"), GJourney.NumEdits, *PictureName));
 			FString Error;
-			if (!StandIn::WriteDrawElementsPicture(Elements, Size.X, Size.Y, Path, &Error))
+			if (!StandIn::WriteDrawElementsPicture(Elements, (int32)std::ceil(CanvasSize.X), (int32)std::ceil(CanvasSize.Y), Path, &Error))
 			{
 				Say(FString::Printf(TEXT("  picture not written: %s"), *Error));
-				return false;
+				Run.ExitCode = EExitCode::Failed;
+				return;
 			}
 			Say(FString::Printf(TEXT("  picture %s"), *Path));
-			return true;
 		}
 
-		FString PictureName(const FCanvasEdit& Edit)
+		/** Runs one edit as the user makes it; true when the canvas took it. */
+		bool RunEdit(const FCanvasEdit& Edit)
 		{
+			const TSharedRef<SWidget> Widget = GJourney.Canvas.ToSharedRef();
+			const FGeometry& Geometry = GJourney.Geometry;
 			switch (Edit.Kind)
 			{
-			case FCanvasEdit::EKind::Elsewhere:
-			{
-				// "--set-property FacetteSize=0.3" -> "set-property"
-				FString Name = Edit.Text;
-				Name.RemoveFromStart(TEXT("--"));
-				FString Option;
-				FString Value;
-				return Name.Split(TEXT(" "), &Option, &Value) ? Option : Name;
-			}
-			case FCanvasEdit::EKind::Click:
-				return TEXT("click");
-			case FCanvasEdit::EKind::Drag:
-				return TEXT("drag");
-			case FCanvasEdit::EKind::Pan:
-				return TEXT("pan");
-			case FCanvasEdit::EKind::Wheel:
-				return TEXT("wheel");
-			case FCanvasEdit::EKind::Key:
-				return FString(TEXT("key-")) + Edit.KeyName;
-			case FCanvasEdit::EKind::Undo:
-				return TEXT("undo");
-			case FCanvasEdit::EKind::Redo:
-				return TEXT("redo");
-			}
-			return TEXT("edit");
-		}
-
-		/** Runs one edit as the user makes it; true when the canvas (or the editor, for undo and redo) took it. */
-		bool RunEdit(StandIn::FEditorSession& Session, const FCanvasUnderTest& Canvas, const FCanvasEdit& Edit)
-		{
-			const TSharedRef<SWidget> Widget = Canvas.Canvas.ToSharedRef();
-			switch (Edit.Kind)
-			{
-			case FCanvasEdit::EKind::Elsewhere:
-				return false;
 			case FCanvasEdit::EKind::Click:
 			{
-				const bool bDown = StandIn::MouseDownAt(Widget, Canvas.Geometry, Edit.From, EKeys::LeftMouseButton, Edit.bShift, Edit.bCtrl).IsEventHandled();
-				const bool bUp = StandIn::MouseUpAt(Widget, Canvas.Geometry, Edit.From, EKeys::LeftMouseButton, Edit.bShift, Edit.bCtrl).IsEventHandled();
+				const bool bDown = StandIn::MouseDownAt(Widget, Geometry, Edit.From, EKeys::LeftMouseButton, Edit.bShift, Edit.bCtrl).IsEventHandled();
+				const bool bUp = StandIn::MouseUpAt(Widget, Geometry, Edit.From, EKeys::LeftMouseButton, Edit.bShift, Edit.bCtrl).IsEventHandled();
 				return bDown && bUp;
 			}
 			case FCanvasEdit::EKind::Drag:
 			case FCanvasEdit::EKind::Pan:
 			{
 				const FKey Button = Edit.Kind == FCanvasEdit::EKind::Drag ? EKeys::LeftMouseButton : EKeys::RightMouseButton;
-				bool bHandled = StandIn::MouseDownAt(Widget, Canvas.Geometry, Edit.From, Button, Edit.bShift, Edit.bCtrl).IsEventHandled();
+				bool bHandled = StandIn::MouseDownAt(Widget, Geometry, Edit.From, Button, Edit.bShift, Edit.bCtrl).IsEventHandled();
 				for (int32 Step = 1; Step <= 10; ++Step)
 				{
 					const FVector2D At = Edit.From + (Edit.To - Edit.From) * (double(Step) / 10.0);
-					StandIn::MouseMoveTo(Widget, Canvas.Geometry, At, Edit.bShift, Edit.bCtrl);
+					StandIn::MouseMoveTo(Widget, Geometry, At, Edit.bShift, Edit.bCtrl);
 				}
-				bHandled &= StandIn::MouseUpAt(Widget, Canvas.Geometry, Edit.To, Button, Edit.bShift, Edit.bCtrl).IsEventHandled();
+				bHandled &= StandIn::MouseUpAt(Widget, Geometry, Edit.To, Button, Edit.bShift, Edit.bCtrl).IsEventHandled();
 				return bHandled;
 			}
 			case FCanvasEdit::EKind::Wheel:
-				return StandIn::MouseWheelAt(Widget, Canvas.Geometry, Edit.From, Edit.Notches).IsEventHandled();
+				return StandIn::MouseWheelAt(Widget, Geometry, Edit.From, Edit.Notches).IsEventHandled();
 			case FCanvasEdit::EKind::Key:
 			{
 				const FKey Key = Edit.KeyName.Equals(TEXT("Delete"), ESearchCase::CaseSensitive) ? EKeys::Delete
 					: Edit.KeyName.Equals(TEXT("BackSpace"), ESearchCase::CaseSensitive) ? EKeys::BackSpace : EKeys::Escape;
 				return StandIn::KeyDownOn(Widget, Key).IsEventHandled();
 			}
-			case FCanvasEdit::EKind::Undo:
-				return Session.Undo();
-			case FCanvasEdit::EKind::Redo:
-				return Session.Redo();
 			}
 			return false;
 		}
@@ -352,104 +324,15 @@ namespace PrismWheelJourneys
 		}
 	}
 
-	bool TakeValue(int Argc, char** Argv, int& Index, FString& OutValue)
-	{
-		if (Index + 1 >= Argc)
-		{
-			SayError(FString::Printf(TEXT("EditorHost: %s needs a value"), UTF8_TO_TCHAR(Argv[Index])));
-			return false;
-		}
-		OutValue = UTF8_TO_TCHAR(Argv[++Index]);
-		return true;
-	}
-
-	EParseResult ParseOption(int Argc, char** Argv, int& Index, FOptions& Options)
-	{
-		const std::string Arg = Argv[Index];
-		const bool bHasValue = Index + 1 < Argc;
-		if (Arg == "--prism-wheel")
-		{
-			Options.bPrismWheel = true;
-			// The file is optional: a following option is not one.
-			if (bHasValue && std::string(Argv[Index + 1]).rfind("--", 0) != 0)
-			{
-				Options.PrismWheelFile = UTF8_TO_TCHAR(Argv[++Index]);
-			}
-			return EParseResult::Parsed;
-		}
-		if (Arg == "--undo" || Arg == "--redo")
-		{
-			FCanvasEdit Edit;
-			Edit.Kind = Arg == "--undo" ? FCanvasEdit::EKind::Undo : FCanvasEdit::EKind::Redo;
-			Edit.Text = UTF8_TO_TCHAR(Arg.c_str());
-			Options.Edits.Add(Edit);
-			return EParseResult::Parsed;
-		}
-		const bool bTakesValue = Arg == "--canvas" || Arg == "--click" || Arg == "--drag" || Arg == "--pan" || Arg == "--wheel" || Arg == "--key"
-			|| Arg == "--shots";
-		if (!bTakesValue)
-		{
-			return EParseResult::NotMine;
-		}
-		FString Value;
-		if (!TakeValue(Argc, Argv, Index, Value))
-		{
-			return EParseResult::Bad;
-		}
-		if (Arg == "--canvas")
-		{
-			FVector2D Size;
-			if (!ParsePoint(Value, Size) || Size.X < 1.0 || Size.Y < 1.0 || Size.X > 8192.0 || Size.Y > 8192.0)
-			{
-				SayError(FString::Printf(TEXT("EditorHost: --canvas needs W,H between 1 and 8192, got '%s'"), *Value));
-				return EParseResult::Bad;
-			}
-			Options.CanvasSize = Size;
-			return EParseResult::Parsed;
-		}
-		if (Arg == "--shots")
-		{
-			Options.ShotsDir = Value;
-			return EParseResult::Parsed;
-		}
-		FCanvasEdit Edit;
-		Edit.Text = FString::Printf(TEXT("%s %s"), UTF8_TO_TCHAR(Arg.c_str()), *Value);
-		if (!ParseEditValue(Arg, Value, Edit))
-		{
-			SayError(FString::Printf(TEXT("EditorHost: %s takes %s, got '%s'"), UTF8_TO_TCHAR(Arg.c_str()), EditUsage(Arg), *Value));
-			return EParseResult::Bad;
-		}
-		Options.Edits.Add(Edit);
-		return EParseResult::Parsed;
-	}
-
-	bool CheckOptions(const FOptions& Options)
-	{
-		if (!Options.bPrismWheel && (Options.Edits.Num() > 0 || !Options.ShotsDir.IsEmpty()))
-		{
-			SayError(TEXT("EditorHost: canvas, details and thumbnail edits and --shots need --prism-wheel"));
-			return false;
-		}
-		return true;
-	}
-
-	void PrintUsage()
-	{
-		Say(TEXT("  --prism-wheel [FILE] creates a prism wheel through the factory (or from FILE: {\"facettes\": [[x, y, radius], ...], \"selected\": [i, ...]})"));
-		Say(TEXT("                      and opens it in its editor; the canvas options below edit it in the order given"));
-		Say(TEXT("  --canvas W,H        the canvas widget's size (default 600,600)"));
-		Say(TEXT("  --click X,Y[:shift|:ctrl|:shift+ctrl]   a left click on the canvas"));
-		Say(TEXT("  --drag X1,Y1:X2,Y2[:modifiers]          a left drag (press, ten moves, release)"));
-		Say(TEXT("  --pan X1,Y1:X2,Y2   the same with the right button"));
-		Say(TEXT("  --wheel X,Y:NOTCHES turns the mouse wheel over the canvas"));
-		Say(TEXT("  --key Delete|BackSpace|Escape           presses the key on the canvas"));
-		Say(TEXT("  --undo, --redo      the editor's undo and redo"));
-		Say(TEXT("  --shots DIR         writes DIR/NN-<edit>.png of the canvas after each edit"));
-	}
 
 	UZORPrismWheel* GetCurrentPrismWheel()
 	{
-		return GCurrentPrismWheel;
+		return GJourney.PrismWheel;
+	}
+
+	const FString& GetShotsDir()
+	{
+		return GJourney.ShotsDir;
 	}
 
 	void PrintPrismWheel(const UZORPrismWheel* PrismWheel)
@@ -480,118 +363,222 @@ namespace PrismWheelJourneys
 		}
 	}
 
-	void CloseEditors()
+	bool RunEditElsewhere(FHostRun& Run, const FString& Name, const FString& Value, TFunctionRef<bool()> Edit)
 	{
-		StandIn::CloseAllAssetEditors();
+		++GJourney.NumEdits;
+		Say(FString::Printf(TEXT("Edit %d: %s"), GJourney.NumEdits, *(Value.IsEmpty() ? Name : Name + TEXT(" ") + Value)));
+		if (!Edit())
+		{
+			Run.ExitCode = EExitCode::Failed;
+			return false;
+		}
+		// What the canvas shows after an edit made elsewhere.
+		TakePicture(Run, Name, Value);
+		return true;
 	}
 
-	int32 Run(StandIn::FEditorSession& Session, const FOptions& Options)
+	FString CheckAfterPrismWheel(const FHostStep& Step, const TArray<FHostStep>& Steps)
 	{
-		if (!Options.bPrismWheel)
+		const int32 PrismWheelAt = EditorHost::FindStep(Steps, TEXT("--prism-wheel"));
+		const bool bSetsUp = Step.Option->bSetsUp;
+		const int32 StepAt = static_cast<int32>(&Step - Steps.GetData());
+		if (PrismWheelAt == INDEX_NONE || (!bSetsUp && PrismWheelAt > StepAt))
 		{
-			return 0;
+			return TEXT("EditorHost: canvas, details and thumbnail edits and --shots need --prism-wheel before them");
 		}
+		return FString();
+	}
+}
 
+namespace
+{
+	using namespace PrismWheelJourneys;
+
+	/** Creates or reads the prism wheel, opens it as the content browser does and shows its canvas. */
+	bool OpenPrismWheel(FHostRun& Run, const FString& File)
+	{
 		TArray<FPrismWheelFacette> Facettes;
 		TArray<int32> Selected;
-		if (!Options.PrismWheelFile.IsEmpty())
+		if (!File.IsEmpty())
 		{
 			FString Error;
-			if (!ReadPrismWheelFile(Options.PrismWheelFile, Facettes, Selected, Error))
+			if (!ReadPrismWheelFile(File, Facettes, Selected, Error))
 			{
-				SayError(FString::Printf(TEXT("EditorHost: prism wheel file %s: %s"), *Options.PrismWheelFile, *Error));
-				return 2;
+				SayError(FString::Printf(TEXT("EditorHost: prism wheel file %s: %s"), *File, *Error));
+				Run.ExitCode = EExitCode::BadInput;
+				return false;
 			}
 		}
 
 		const TArray<UFactory*> Factories = StandIn::FindFactoriesFor(UZORPrismWheel::StaticClass());
 		if (Factories.Num() == 0)
 		{
-			Say(TEXT("No factory makes prism wheels: the content browser offers none."));
-			return 1;
+			Run.Fail(TEXT("EditorHost: no factory makes prism wheels: the content browser offers none"));
+			return false;
 		}
-		GCurrentPrismWheel = Cast<UZORPrismWheel>(StandIn::CreateAssetWithFactory(Factories[0], TEXT("PW_PrismWheel")));
-		if (!GCurrentPrismWheel)
+		UZORPrismWheel* PrismWheel = Cast<UZORPrismWheel>(StandIn::CreateAssetWithFactory(Factories[0], TEXT("PW_PrismWheel")));
+		if (!PrismWheel)
 		{
-			Say(TEXT("The factory made no prism wheel."));
-			return 1;
+			Run.Fail(TEXT("EditorHost: the factory made no prism wheel"));
+			return false;
 		}
-		Say(FString::Printf(TEXT("Created the prism wheel %s through the factory."), *GCurrentPrismWheel->GetPathName()));
-		if (!Options.PrismWheelFile.IsEmpty())
+		GJourney.PrismWheel = PrismWheel;
+		Say(FString::Printf(TEXT("Created the prism wheel %s through the factory."), *PrismWheel->GetPathName()));
+		if (!File.IsEmpty())
 		{
 			// As an import would: the file's content, before any undoable edit.
-			GCurrentPrismWheel->Facettes = Facettes;
+			PrismWheel->Facettes = Facettes;
 			for (const int32 Index : Selected)
 			{
-				GCurrentPrismWheel->SelectedCircles.Add(Index);
+				PrismWheel->SelectedCircles.Add(Index);
 			}
-			Say(FString::Printf(TEXT("Filled it from %s: %d facettes, %d selected."), *Options.PrismWheelFile, Facettes.Num(), GCurrentPrismWheel->SelectedCircles.Num()));
+			Say(FString::Printf(TEXT("Filled it from %s: %d facettes, %d selected."), *File, Facettes.Num(), PrismWheel->SelectedCircles.Num()));
 		}
 
 		const UAssetDefinition* Definition = StandIn::FindAssetDefinitionFor(UZORPrismWheel::StaticClass());
 		if (!Definition)
 		{
-			Say(TEXT("No asset definition knows prism wheels: the content browser cannot open it."));
-			return 1;
+			Run.Fail(TEXT("EditorHost: no asset definition knows prism wheels: the content browser cannot open it"));
+			return false;
 		}
 		TArray<UObject*> Assets;
-		Assets.Add(GCurrentPrismWheel);
+		Assets.Add(PrismWheel);
 		const bool bHandled = StandIn::OpenAssets(*Definition, Assets);
-		const TArray<FAssetEditorToolkit*> Editors = StandIn::FindAssetEditorsFor(GCurrentPrismWheel);
+		const TArray<FAssetEditorToolkit*> Editors = StandIn::FindAssetEditorsFor(PrismWheel);
 		if (!bHandled || Editors.Num() != 1)
 		{
-			Say(FString::Printf(TEXT("Opening the prism wheel was %s and opened %d editors."), bHandled ? TEXT("handled") : TEXT("not handled"), Editors.Num()));
-			return 1;
+			Run.Fail(FString::Printf(TEXT("EditorHost: opening the prism wheel was %s and opened %d editors"), bHandled ? TEXT("handled") : TEXT("not handled"), Editors.Num()));
+			return false;
 		}
 		PrintEditor(*Editors[0]);
 
 		const TSharedPtr<SDockTab> CanvasTab = StandIn::FindOpenTab(*Editors[0], TEXT("PrismWheelEditorTab"));
-		FCanvasUnderTest Canvas;
 		// Found by its type name, which the editor shows in its widget reflector.
 		const TArray<TSharedRef<SWidget>> Found = CanvasTab.IsValid() ? StandIn::FindWidgetsByTypeName(CanvasTab.ToSharedRef(), TEXT("SZORPrismWheelWidget"))
 																		: TArray<TSharedRef<SWidget>>();
-		if (Found.Num() == 1)
+		if (Found.Num() != 1)
 		{
-			Canvas.Canvas = StaticCastSharedRef<SZORPrismWheelWidget>(Found[0]);
+			Run.Fail(TEXT("EditorHost: the prism wheel editor shows no canvas"));
+			return false;
 		}
-		if (!Canvas.Canvas.IsValid())
-		{
-			Say(TEXT("The editor shows no canvas."));
-			return 1;
-		}
-		Canvas.Geometry = FGeometry::MakeRoot(Options.CanvasSize, FSlateLayoutTransform());
+		GJourney.Canvas = StaticCastSharedRef<SZORPrismWheelWidget>(Found[0]);
+		GJourney.Geometry = FGeometry::MakeRoot(GJourney.CanvasSize, FSlateLayoutTransform());
+		GJourney.NumEdits = 0;
 
-		if (!Options.ShotsDir.IsEmpty() && !IFileManager::Get().MakeDirectory(*Options.ShotsDir, true))
+		if (!GJourney.ShotsDir.IsEmpty() && !IFileManager::Get().MakeDirectory(*GJourney.ShotsDir, true))
 		{
-			Say(FString::Printf(TEXT("Cannot make the folder %s for the pictures."), *Options.ShotsDir));
-			return 1;
+			Run.Fail(FString::Printf(TEXT("EditorHost: cannot make the folder %s for the pictures"), *GJourney.ShotsDir));
+			return false;
 		}
 
-		Say(FString::Printf(TEXT("Canvas %s x %s:"), *FString::SanitizeFloat(Options.CanvasSize.X), *FString::SanitizeFloat(Options.CanvasSize.Y)));
-		PrintCanvas(Canvas);
-		bool bPicturesOk = TakePicture(Canvas, Options, 0, TEXT("open"));
+		Say(FString::Printf(TEXT("Canvas %s x %s:"), *FString::SanitizeFloat(GJourney.CanvasSize.X), *FString::SanitizeFloat(GJourney.CanvasSize.Y)));
+		PrintCanvas();
+		TakePicture(Run, TEXT("--open"), FString());
+		return true;
+	}
 
-		for (int32 Number = 0; Number < Options.Edits.Num(); ++Number)
+	/** A canvas edit (or undo, redo) and what the canvas shows after it. */
+	bool RunCanvasEdit(FHostRun& Run, const FString& Name, const FString& Value)
+	{
+		const bool bHistory = Name == TEXT("--undo") || Name == TEXT("--redo");
+		bool bTaken = false;
+		if (bHistory)
 		{
-			const FCanvasEdit& Edit = Options.Edits[Number];
-			if (Edit.Kind == FCanvasEdit::EKind::Elsewhere)
+			bTaken = Name == TEXT("--undo") ? Run.Session.Undo() : Run.Session.Redo();
+		}
+		else
+		{
+			FCanvasEdit Edit;
+			ParseEditValue(Name, Value, Edit);
+			bTaken = RunEdit(Edit);
+		}
+		++GJourney.NumEdits;
+		Say(FString::Printf(TEXT("Edit %d: %s -> %s"), GJourney.NumEdits, *(Value.IsEmpty() ? Name : Name + TEXT(" ") + Value),
+			bHistory ? (bTaken ? TEXT("done") : TEXT("nothing to do")) : (bTaken ? TEXT("handled") : TEXT("not handled"))));
+		PrintCanvas();
+		TakePicture(Run, Name, Value);
+		return true;
+	}
+}
+
+void EditorHost::AddPrismWheelOptions(TArray<FHostOption>& Options)
+{
+	{
+		FHostOption Option{TEXT("--prism-wheel"), TEXT("[FILE]"),
+			TEXT("creates a prism wheel through the factory (or from FILE: {\"facettes\": [[x, y, radius], ...], \"selected\": [i, ...]})\n")
+			TEXT("and opens it in its editor; the canvas, details and thumbnail options below edit it"), nullptr,
+			[](FHostRun& Run, const FString& Value)
 			{
-				Say(FString::Printf(TEXT("Edit %d: %s"), Number + 1, *Edit.Text));
-				if (!Edit.Run(Options))
-				{
-					return 1;
-				}
-				// What the canvas shows after an edit made elsewhere.
-				bPicturesOk &= TakePicture(Canvas, Options, Number + 1, PictureName(Edit));
-				continue;
-			}
-			const bool bTaken = RunEdit(Session, Canvas, Edit);
-			const bool bHistory = Edit.Kind == FCanvasEdit::EKind::Undo || Edit.Kind == FCanvasEdit::EKind::Redo;
-			Say(FString::Printf(TEXT("Edit %d: %s -> %s"), Number + 1, *Edit.Text,
-				bHistory ? (bTaken ? TEXT("done") : TEXT("nothing to do")) : (bTaken ? TEXT("handled") : TEXT("not handled"))));
-			PrintCanvas(Canvas);
-			bPicturesOk &= TakePicture(Canvas, Options, Number + 1, PictureName(Edit));
+				return OpenPrismWheel(Run, Value);
+			}};
+		Option.bValueOptional = true;
+		Option.CheckWithOthers = [](const FHostStep& Step, const TArray<FHostStep>& Steps)
+	{
+			return &Steps[FindStep(Steps, TEXT("--prism-wheel"))] != &Step ? FString(TEXT("EditorHost: --prism-wheel may be given once")) : FString();
+	};
+		Options.Add(Option);
+	}
+	{
+		FHostOption Option{TEXT("--canvas"), TEXT("W,H"), TEXT("the canvas widget's size (default 600,600); it applies before the steps"),
+			[](const FString& Value)
+			{
+				FVector2D Size;
+				return ParsePoint(Value, Size) && Size.X >= 1.0 && Size.Y >= 1.0 && Size.X <= 8192.0 && Size.Y <= 8192.0
+					? FString() : FString::Printf(TEXT("needs W,H between 1 and 8192, got '%s'"), *Value);
+			},
+			[](FHostRun&, const FString& Value)
+			{
+				ParsePoint(Value, GJourney.CanvasSize);
+				return true;
+			}};
+		Option.bSetsUp = true;
+		Options.Add(Option);
+	}
+	struct FCanvasOption
+	{
+		const TCHAR* Name;
+		const TCHAR* Usage;
+		const TCHAR* Help;
+	};
+	const FCanvasOption CanvasOptions[] = {
+		{TEXT("--click"), TEXT("X,Y[:shift|:ctrl|:shift+ctrl]"), TEXT("a left click on the canvas")},
+		{TEXT("--drag"), TEXT("X1,Y1:X2,Y2[:shift|:ctrl|:shift+ctrl]"), TEXT("a left drag (press, ten moves, release)")},
+		{TEXT("--pan"), TEXT("X1,Y1:X2,Y2"), TEXT("the same with the right button")},
+		{TEXT("--wheel"), TEXT("X,Y:NOTCHES"), TEXT("turns the mouse wheel over the canvas")},
+		{TEXT("--key"), TEXT("Delete|BackSpace|Escape"), TEXT("presses the key on the canvas")},
+		{TEXT("--undo"), nullptr, TEXT("the editor's undo")},
+		{TEXT("--redo"), nullptr, TEXT("the editor's redo")},
+	};
+	for (const FCanvasOption& Canvas : CanvasOptions)
+	{
+		const FString Name = Canvas.Name;
+		const FString Usage = Canvas.Usage ? Canvas.Usage : TEXT("");
+		FHostOption Option{Name, Usage, Canvas.Help, nullptr,
+			[Name](FHostRun& Run, const FString& Value)
+			{
+				return RunCanvasEdit(Run, Name, Value);
+			}};
+		if (!Usage.IsEmpty())
+		{
+			Option.CheckValue = [Name, Usage](const FString& Value)
+			{
+				FCanvasEdit Edit;
+				return ParseEditValue(Name, Value, Edit) ? FString() : FString::Printf(TEXT("takes %s, got '%s'"), *Usage, *Value);
+			};
 		}
-		return bPicturesOk ? 0 : 1;
+		Option.CheckWithOthers = &CheckAfterPrismWheel;
+		Options.Add(Option);
+	}
+	{
+		FHostOption Option{TEXT("--shots"), TEXT("DIR"), TEXT("writes DIR/NN-<edit>.png of the canvas after opening and after each edit; it applies before the steps"),
+			&EditorHost::CheckNotEmpty,
+			[](FHostRun&, const FString& Value)
+			{
+				GJourney.ShotsDir = Value;
+				return true;
+			}};
+		Option.bSetsUp = true;
+		Option.CheckWithOthers = &CheckAfterPrismWheel;
+		Options.Add(Option);
 	}
 }
