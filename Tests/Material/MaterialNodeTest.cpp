@@ -28,6 +28,23 @@ namespace
 			FPropertyChangedEvent Event(Property, EPropertyChangeType::ValueSet);
 			Node->PostEditChangeProperty(Event);
 		}
+
+		/** An input named with the placeholder a fresh Custom input gets, which a member edit clears. */
+		static FCustomInput PlaceholderInput()
+		{
+			FCustomInput Input;
+			Input.InputName = FName(TEXT("DEFAULT_DO_NOT_USE"));
+			return Input;
+		}
+
+		/** Counts the node's edit broadcasts into Count, which must live as long as the node may broadcast. */
+		static void CountBroadcasts(UMaterialExpressionZOR* Node, int32& Count)
+		{
+			Node->OnPropertyEdited.AddLambda([&Count]()
+			{
+				++Count;
+			});
+		}
 	};
 
 	TEST_F(MaterialNode, EachTypeCompilesItsTemplateAsAFloat3WithItsInputsPassed)
@@ -250,15 +267,10 @@ namespace
 	{
 		FNodeInMaterial Made = MakeNode(PrismEditor);
 		StandIn::AddGraphNode(Made.Node);
-		FCustomInput Added;
-		Added.InputName = FName(TEXT("DEFAULT_DO_NOT_USE"));
-		Made.Node->Inputs.Add(Added);
+		Made.Node->Inputs.Add(PlaceholderInput());
 		Made.Node->Inputs[0].InputName = FName(TEXT("TexCoord"));
 		int32 Broadcasts = 0;
-		Made.Node->OnPropertyEdited.AddLambda([&Broadcasts]()
-		{
-			++Broadcasts;
-		});
+		CountBroadcasts(Made.Node, Broadcasts);
 
 		EditProperty(Made.Node, TEXT("Description"));
 
@@ -274,14 +286,9 @@ namespace
 	{
 		FNodeInMaterial Made = MakeNode(PrismEditor);
 		StandIn::AddGraphNode(Made.Node);
-		FCustomInput Added;
-		Added.InputName = FName(TEXT("DEFAULT_DO_NOT_USE"));
-		Made.Node->Inputs.Add(Added);
+		Made.Node->Inputs.Add(PlaceholderInput());
 		int32 Broadcasts = 0;
-		Made.Node->OnPropertyEdited.AddLambda([&Broadcasts]()
-		{
-			++Broadcasts;
-		});
+		CountBroadcasts(Made.Node, Broadcasts);
 
 		FPropertyChangedEvent Event(nullptr);
 		Made.Node->PostEditChangeProperty(Event);
@@ -294,14 +301,9 @@ namespace
 	TEST_F(MaterialNode, AnEditWithoutAGraphNodeStillClearsAndBroadcasts)
 	{
 		FNodeInMaterial Made = MakeNode(RT);
-		FCustomInput Added;
-		Added.InputName = FName(TEXT("DEFAULT_DO_NOT_USE"));
-		Made.Node->Inputs.Insert(Added, 0);
+		Made.Node->Inputs.Insert(PlaceholderInput(), 0);
 		int32 Broadcasts = 0;
-		Made.Node->OnPropertyEdited.AddLambda([&Broadcasts]()
-		{
-			++Broadcasts;
-		});
+		CountBroadcasts(Made.Node, Broadcasts);
 		EditProperty(Made.Node, TEXT("Inputs"));
 		EXPECT_TRUE(Made.Node->Inputs[0].InputName.IsNone());
 		EXPECT_EQ(Broadcasts, 1);
