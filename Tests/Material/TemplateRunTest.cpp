@@ -24,12 +24,24 @@ namespace
 		return FVector4f(X, Y, Z, 0.0f);
 	}
 
-	/** A texture that is 1 in every channel in its centre texel only: lit where the template samples (0.5, 0.5). */
-	StandIn::FShaderTexture CentreMark()
+	/** The named texture 1 in every channel in its centre texel only: lit where the template samples (0.5, 0.5). */
+	TMap<FString, StandIn::FShaderTexture> CentreMarkAs(const TCHAR* Name)
 	{
 		StandIn::FShaderTexture Texture = StandIn::FShaderTexture::Filled(21, 21, FLinearColor(0.0f, 0.0f, 0.0f, 0.0f));
 		Texture.At(10, 10) = FLinearColor(1.0f, 1.0f, 1.0f, 1.0f);
-		return Texture;
+		TMap<FString, StandIn::FShaderTexture> Textures;
+		Textures.Add(FString(Name), Texture);
+		return Textures;
+	}
+
+	/** The first prism's inputs: Num copies 0.2 from the centre at full scale. */
+	void AddFirstPrism(StandIn::FShaderCase& Case, float Num, float MatrixArrange, float Pos)
+	{
+		Case.Add(TEXT("Prism1Num"), S(Num));
+		Case.Add(TEXT("Prism1Radius"), S(0.2f));
+		Case.Add(TEXT("Prism1MatrixArrange"), S(MatrixArrange));
+		Case.Add(TEXT("Prism1Pos"), S(Pos));
+		Case.Add(TEXT("Prism1Scale"), S(1.0f));
 	}
 
 	/** The projected-image inputs with an open light: white wheels, blades out, iris open, no frost. */
@@ -138,14 +150,8 @@ namespace
 			{ 0.5f, 0.8f, false }, { 0.5f, 0.2f, false }, { 0.7f, 0.5f, false }, { 0.3f, 0.5f, false }, { 0.6f, 0.5f, false },
 		};
 		StandIn::FShaderCase Shared;
-		Shared.Add(TEXT("Prism1Num"), S(5.0f));
-		Shared.Add(TEXT("Prism1Radius"), S(0.2f));
-		Shared.Add(TEXT("Prism1MatrixArrange"), S(1.0f));
-		Shared.Add(TEXT("Prism1Pos"), S(90.0f));
-		Shared.Add(TEXT("Prism1Scale"), S(1.0f));
-		TMap<FString, StandIn::FShaderTexture> Textures;
-		Textures.Add(TEXT("TXTpGobo"), CentreMark());
-		ExpectSpots(Run(PrismEditor, CasesAtSpots(Shared, Spots), Textures), Spots, 0.5f);
+		AddFirstPrism(Shared, 5.0f, 1.0f, 90.0f);
+		ExpectSpots(Run(PrismEditor, CasesAtSpots(Shared, Spots), CentreMarkAs(TEXT("TXTpGobo"))), Spots, 0.5f);
 	}
 
 	TEST_F(TemplateRun, PrismEditorSpreadsCopiesEvenlyOnACircleOtherwise)
@@ -154,14 +160,8 @@ namespace
 			{ 0.7f, 0.5f, true }, { 0.5f, 0.7f, true }, { 0.3f, 0.5f, true }, { 0.5f, 0.3f, true }, { 0.5f, 0.5f, false },
 		};
 		StandIn::FShaderCase Shared;
-		Shared.Add(TEXT("Prism1Num"), S(4.0f));
-		Shared.Add(TEXT("Prism1Radius"), S(0.2f));
-		Shared.Add(TEXT("Prism1MatrixArrange"), S(0.0f));
-		Shared.Add(TEXT("Prism1Pos"), S(0.0f));
-		Shared.Add(TEXT("Prism1Scale"), S(1.0f));
-		TMap<FString, StandIn::FShaderTexture> Textures;
-		Textures.Add(TEXT("TXTpGobo"), CentreMark());
-		ExpectSpots(Run(PrismEditor, CasesAtSpots(Shared, Spots), Textures), Spots, 0.5f);
+		AddFirstPrism(Shared, 4.0f, 0.0f, 0.0f);
+		ExpectSpots(Run(PrismEditor, CasesAtSpots(Shared, Spots), CentreMarkAs(TEXT("TXTpGobo"))), Spots, 0.5f);
 	}
 
 	TEST_F(TemplateRun, LightPlacesTheFirstPrismsCopiesAsThePrismEditorDoes)
@@ -172,15 +172,10 @@ namespace
 		};
 		StandIn::FShaderCase Shared = OpenLight();
 		Shared.Add(TEXT("Iris"), S(1.0f));
-		Shared.Add(TEXT("Prism1Num"), S(5.0f));
-		Shared.Add(TEXT("Prism1Radius"), S(0.2f));
-		Shared.Add(TEXT("Prism1MatrixArrange"), S(1.0f));
-		Shared.Add(TEXT("Prism1Scale"), S(1.0f));
+		AddFirstPrism(Shared, 5.0f, 1.0f, 0.0f);
 		Shared.Add(TEXT("Prism2Num"), S(1.0f));
 		Shared.Add(TEXT("Prism2Scale"), S(1.0f));
-		TMap<FString, StandIn::FShaderTexture> Textures;
-		Textures.Add(TEXT("TXTpMask"), CentreMark());
-		ExpectSpots(Run(Light, CasesAtSpots(Shared, Spots), Textures), Spots, 1.0f);
+		ExpectSpots(Run(Light, CasesAtSpots(Shared, Spots), CentreMarkAs(TEXT("TXTpMask"))), Spots, 1.0f);
 	}
 
 	TEST_F(TemplateRun, AnIrisOfOneClosesRTToTheCentre)
