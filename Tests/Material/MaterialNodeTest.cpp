@@ -142,10 +142,8 @@ namespace
 		EXPECT_EQ(CompileNode(Translator, Made.Node, &Code), nullptr);
 		EXPECT_EQ(Code, INDEX_NONE);
 		ASSERT_EQ(Translator.GetErrors().Num(), 1);
-		EXPECT_TRUE(Translator.GetErrors()[0].Message.Equals(TEXT("Beam missing input 0 (UV)"), ESearchCase::CaseSensitive))
-			<< Utf8(Translator.GetErrors()[0].Message);
-		EXPECT_TRUE(Translator.GetErrors()[0].EditorLine.Equals(TEXT("(Node ZOR) Beam missing input 0 (UV)"), ESearchCase::CaseSensitive))
-			<< Utf8(Translator.GetErrors()[0].EditorLine);
+		EXPECT_TRUE(IsText(Translator.GetErrors()[0].Message, TEXT("Beam missing input 0 (UV)")));
+		EXPECT_TRUE(IsText(Translator.GetErrors()[0].EditorLine, TEXT("(Node ZOR) Beam missing input 0 (UV)")));
 		EXPECT_TRUE(Translator.GetCustomExpressions().IsEmpty()) << "nothing else is compiled for the node";
 	}
 
@@ -159,8 +157,7 @@ namespace
 		ASSERT_GT(Expected, 0);
 		EXPECT_EQ(CompileNode(Translator, Made.Node), nullptr);
 		ASSERT_EQ(Translator.GetErrors().Num(), 1);
-		EXPECT_TRUE(Translator.GetErrors()[0].Message.Equals(FString::Printf(TEXT(" missing input %d (TXTpColor)"), Expected), ESearchCase::CaseSensitive))
-			<< Utf8(Translator.GetErrors()[0].Message);
+		EXPECT_TRUE(IsText(Translator.GetErrors()[0].Message, FString::Printf(TEXT(" missing input %d (TXTpColor)"), Expected)));
 	}
 
 	TEST_F(MaterialNode, AnInputWithoutANameIsPassedAsNoneAndNeverReported)
@@ -193,8 +190,7 @@ namespace
 		StandIn::FMaterialTranslator Again;
 		EXPECT_EQ(CompileNode(Again, Made.Node), nullptr);
 		ASSERT_EQ(Again.GetErrors().Num(), 1);
-		EXPECT_TRUE(Again.GetErrors()[0].Message.Equals(TEXT(" missing input 2 (Prism1Radius)"), ESearchCase::CaseSensitive))
-			<< Utf8(Again.GetErrors()[0].Message);
+		EXPECT_TRUE(IsText(Again.GetErrors()[0].Message, TEXT(" missing input 2 (Prism1Radius)")));
 	}
 
 	TEST_F(MaterialNode, AFailingInputCompileIsReturnedUnchanged)
@@ -206,8 +202,7 @@ namespace
 		EXPECT_EQ(CompileNode(Translator, Made.Node, &Code), nullptr);
 		EXPECT_EQ(Code, INDEX_NONE);
 		ASSERT_EQ(Translator.GetErrors().Num(), 1);
-		EXPECT_TRUE(Translator.GetErrors()[0].EditorLine.Equals(TEXT("(Node TextureObject) Requires valid texture"), ESearchCase::CaseSensitive))
-			<< Utf8(Translator.GetErrors()[0].EditorLine);
+		EXPECT_TRUE(IsText(Translator.GetErrors()[0].EditorLine, TEXT("(Node TextureObject) Requires valid texture")));
 		EXPECT_TRUE(Translator.GetCustomExpressions().IsEmpty());
 	}
 
