@@ -301,25 +301,19 @@ namespace StandIn
 				{
 					vkDestroyShaderModule(D, Module, nullptr);
 				}
-				for (VkSampler Sampler : Samplers)
+				DestroyEach(D, Samplers, vkDestroySampler);
+				DestroyEach(D, Views, vkDestroyImageView);
+				DestroyEach(D, Images, vkDestroyImage);
+				DestroyEach(D, Buffers, vkDestroyBuffer);
+				DestroyEach(D, Memories, vkFreeMemory);
+			}
+
+			template <typename THandle>
+			static void DestroyEach(VkDevice D, const std::vector<THandle>& Handles, void (*Destroy)(VkDevice, THandle, const VkAllocationCallbacks*))
+			{
+				for (THandle Handle : Handles)
 				{
-					vkDestroySampler(D, Sampler, nullptr);
-				}
-				for (VkImageView View : Views)
-				{
-					vkDestroyImageView(D, View, nullptr);
-				}
-				for (VkImage Image : Images)
-				{
-					vkDestroyImage(D, Image, nullptr);
-				}
-				for (VkBuffer Buffer : Buffers)
-				{
-					vkDestroyBuffer(D, Buffer, nullptr);
-				}
-				for (VkDeviceMemory Memory : Memories)
-				{
-					vkFreeMemory(D, Memory, nullptr);
+					Destroy(D, Handle, nullptr);
 				}
 			}
 
