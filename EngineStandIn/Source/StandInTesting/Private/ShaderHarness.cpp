@@ -273,34 +273,16 @@ namespace StandIn
 			{
 				VkDevice D = Vk.Device;
 				vkDeviceWaitIdle(D);
-				if (Fence)
-				{
-					vkDestroyFence(D, Fence, nullptr);
-				}
+				DestroyMade(D, Fence, vkDestroyFence);
 				if (Commands)
 				{
 					vkFreeCommandBuffers(D, Vk.CommandPool, 1, &Commands);
 				}
-				if (DescriptorPool)
-				{
-					vkDestroyDescriptorPool(D, DescriptorPool, nullptr);
-				}
-				if (Pipeline)
-				{
-					vkDestroyPipeline(D, Pipeline, nullptr);
-				}
-				if (PipelineLayout)
-				{
-					vkDestroyPipelineLayout(D, PipelineLayout, nullptr);
-				}
-				if (SetLayout)
-				{
-					vkDestroyDescriptorSetLayout(D, SetLayout, nullptr);
-				}
-				if (Module)
-				{
-					vkDestroyShaderModule(D, Module, nullptr);
-				}
+				DestroyMade(D, DescriptorPool, vkDestroyDescriptorPool);
+				DestroyMade(D, Pipeline, vkDestroyPipeline);
+				DestroyMade(D, PipelineLayout, vkDestroyPipelineLayout);
+				DestroyMade(D, SetLayout, vkDestroyDescriptorSetLayout);
+				DestroyMade(D, Module, vkDestroyShaderModule);
 				DestroyEach(D, Samplers, vkDestroySampler);
 				DestroyEach(D, Views, vkDestroyImageView);
 				DestroyEach(D, Images, vkDestroyImage);
@@ -308,12 +290,22 @@ namespace StandIn
 				DestroyEach(D, Memories, vkFreeMemory);
 			}
 
+			/** Destroys the object when the run got as far as making it. */
+			template <typename THandle>
+			static void DestroyMade(VkDevice D, THandle Handle, void (*Destroy)(VkDevice, THandle, const VkAllocationCallbacks*))
+			{
+				if (Handle != VK_NULL_HANDLE)
+				{
+					Destroy(D, Handle, nullptr);
+				}
+			}
+
 			template <typename THandle>
 			static void DestroyEach(VkDevice D, const std::vector<THandle>& Handles, void (*Destroy)(VkDevice, THandle, const VkAllocationCallbacks*))
 			{
 				for (THandle Handle : Handles)
 				{
-					Destroy(D, Handle, nullptr);
+					DestroyMade(D, Handle, Destroy);
 				}
 			}
 
