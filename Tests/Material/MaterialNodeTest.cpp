@@ -28,6 +28,23 @@ namespace
 			FPropertyChangedEvent Event(Property, EPropertyChangeType::ValueSet);
 			Node->PostEditChangeProperty(Event);
 		}
+
+		/** An input named with the placeholder a fresh Custom input gets, which a member edit clears. */
+		static FCustomInput PlaceholderInput()
+		{
+			FCustomInput Input;
+			Input.InputName = FName(TEXT("DEFAULT_DO_NOT_USE"));
+			return Input;
+		}
+
+		/** Counts the node's edit broadcasts into Count, which must live as long as the node may broadcast. */
+		static void CountBroadcasts(UMaterialExpressionZOR* Node, int32& Count)
+		{
+			Node->OnPropertyEdited.AddLambda([&Count]()
+			{
+				++Count;
+			});
+		}
 	};
 
 	TEST_F(MaterialNode, EachTypeCompilesItsTemplateAsAFloat3WithItsInputsPassed)
@@ -125,10 +142,8 @@ namespace
 		EXPECT_EQ(CompileNode(Translator, Made.Node, &Code), nullptr);
 		EXPECT_EQ(Code, INDEX_NONE);
 		ASSERT_EQ(Translator.GetErrors().Num(), 1);
-		EXPECT_TRUE(Translator.GetErrors()[0].Message.Equals(TEXT("Beam missing input 0 (UV)"), ESearchCase::CaseSensitive))
-			<< Utf8(Translator.GetErrors()[0].Message);
-		EXPECT_TRUE(Translator.GetErrors()[0].EditorLine.Equals(TEXT("(Node ZOR) Beam missing input 0 (UV)"), ESearchCase::CaseSensitive))
-			<< Utf8(Translator.GetErrors()[0].EditorLine);
+		EXPECT_TRUE(IsText(Translator.GetErrors()[0].Message, TEXT("Beam missing input 0 (UV)")));
+		EXPECT_TRUE(IsText(Translator.GetErrors()[0].EditorLine, TEXT("(Node ZOR) Beam missing input 0 (UV)")));
 		EXPECT_TRUE(Translator.GetCustomExpressions().IsEmpty()) << "nothing else is compiled for the node";
 	}
 
@@ -142,8 +157,7 @@ namespace
 		ASSERT_GT(Expected, 0);
 		EXPECT_EQ(CompileNode(Translator, Made.Node), nullptr);
 		ASSERT_EQ(Translator.GetErrors().Num(), 1);
-		EXPECT_TRUE(Translator.GetErrors()[0].Message.Equals(FString::Printf(TEXT(" missing input %d (TXTpColor)"), Expected), ESearchCase::CaseSensitive))
-			<< Utf8(Translator.GetErrors()[0].Message);
+		EXPECT_TRUE(IsText(Translator.GetErrors()[0].Message, FString::Printf(TEXT(" missing input %d (TXTpColor)"), Expected)));
 	}
 
 	TEST_F(MaterialNode, AnInputWithoutANameIsPassedAsNoneAndNeverReported)
@@ -176,8 +190,7 @@ namespace
 		StandIn::FMaterialTranslator Again;
 		EXPECT_EQ(CompileNode(Again, Made.Node), nullptr);
 		ASSERT_EQ(Again.GetErrors().Num(), 1);
-		EXPECT_TRUE(Again.GetErrors()[0].Message.Equals(TEXT(" missing input 2 (Prism1Radius)"), ESearchCase::CaseSensitive))
-			<< Utf8(Again.GetErrors()[0].Message);
+		EXPECT_TRUE(IsText(Again.GetErrors()[0].Message, TEXT(" missing input 2 (Prism1Radius)")));
 	}
 
 	TEST_F(MaterialNode, AFailingInputCompileIsReturnedUnchanged)
@@ -189,8 +202,7 @@ namespace
 		EXPECT_EQ(CompileNode(Translator, Made.Node, &Code), nullptr);
 		EXPECT_EQ(Code, INDEX_NONE);
 		ASSERT_EQ(Translator.GetErrors().Num(), 1);
-		EXPECT_TRUE(Translator.GetErrors()[0].EditorLine.Equals(TEXT("(Node TextureObject) Requires valid texture"), ESearchCase::CaseSensitive))
-			<< Utf8(Translator.GetErrors()[0].EditorLine);
+		EXPECT_TRUE(IsText(Translator.GetErrors()[0].EditorLine, TEXT("(Node TextureObject) Requires valid texture")));
 		EXPECT_TRUE(Translator.GetCustomExpressions().IsEmpty());
 	}
 
@@ -250,15 +262,10 @@ namespace
 	{
 		FNodeInMaterial Made = MakeNode(PrismEditor);
 		StandIn::AddGraphNode(Made.Node);
-		FCustomInput Added;
-		Added.InputName = FName(TEXT("DEFAULT_DO_NOT_USE"));
-		Made.Node->Inputs.Add(Added);
+		Made.Node->Inputs.Add(PlaceholderInput());
 		Made.Node->Inputs[0].InputName = FName(TEXT("TexCoord"));
 		int32 Broadcasts = 0;
-		Made.Node->OnPropertyEdited.AddLambda([&Broadcasts]()
-		{
-			++Broadcasts;
-		});
+		CountBroadcasts(Made.Node, Broadcasts);
 
 		EditProperty(Made.Node, TEXT("Description"));
 
@@ -274,14 +281,9 @@ namespace
 	{
 		FNodeInMaterial Made = MakeNode(PrismEditor);
 		StandIn::AddGraphNode(Made.Node);
-		FCustomInput Added;
-		Added.InputName = FName(TEXT("DEFAULT_DO_NOT_USE"));
-		Made.Node->Inputs.Add(Added);
+		Made.Node->Inputs.Add(PlaceholderInput());
 		int32 Broadcasts = 0;
-		Made.Node->OnPropertyEdited.AddLambda([&Broadcasts]()
-		{
-			++Broadcasts;
-		});
+		CountBroadcasts(Made.Node, Broadcasts);
 
 		FPropertyChangedEvent Event(nullptr);
 		Made.Node->PostEditChangeProperty(Event);
@@ -294,14 +296,9 @@ namespace
 	TEST_F(MaterialNode, AnEditWithoutAGraphNodeStillClearsAndBroadcasts)
 	{
 		FNodeInMaterial Made = MakeNode(RT);
-		FCustomInput Added;
-		Added.InputName = FName(TEXT("DEFAULT_DO_NOT_USE"));
-		Made.Node->Inputs.Insert(Added, 0);
+		Made.Node->Inputs.Insert(PlaceholderInput(), 0);
 		int32 Broadcasts = 0;
-		Made.Node->OnPropertyEdited.AddLambda([&Broadcasts]()
-		{
-			++Broadcasts;
-		});
+		CountBroadcasts(Made.Node, Broadcasts);
 		EditProperty(Made.Node, TEXT("Inputs"));
 		EXPECT_TRUE(Made.Node->Inputs[0].InputName.IsNone());
 		EXPECT_EQ(Broadcasts, 1);

@@ -19,6 +19,16 @@ namespace ZORMaterialTest
 		return std::string(TCHAR_TO_UTF8(*Text));
 	}
 
+	/** The text compared with case, as the user reads it; a failure shows both texts. */
+	inline ::testing::AssertionResult IsText(const FString& Got, const FString& Expected)
+	{
+		if (Got.Equals(Expected, ESearchCase::CaseSensitive))
+		{
+			return ::testing::AssertionSuccess();
+		}
+		return ::testing::AssertionFailure() << "got \"" << Utf8(Got) << "\", expected \"" << Utf8(Expected) << "\"";
+	}
+
 	struct FNodeInMaterial
 	{
 		UMaterial* Material = nullptr;

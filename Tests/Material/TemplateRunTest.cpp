@@ -24,12 +24,24 @@ namespace
 		return FVector4f(X, Y, Z, 0.0f);
 	}
 
-	/** A texture that is 1 in every channel in its centre texel only: lit where the template samples (0.5, 0.5). */
-	StandIn::FShaderTexture CentreMark()
+	/** The named texture 1 in every channel in its centre texel only: lit where the template samples (0.5, 0.5). */
+	TMap<FString, StandIn::FShaderTexture> CentreMarkAs(const TCHAR* Name)
 	{
 		StandIn::FShaderTexture Texture = StandIn::FShaderTexture::Filled(21, 21, FLinearColor(0.0f, 0.0f, 0.0f, 0.0f));
 		Texture.At(10, 10) = FLinearColor(1.0f, 1.0f, 1.0f, 1.0f);
-		return Texture;
+		TMap<FString, StandIn::FShaderTexture> Textures;
+		Textures.Add(FString(Name), Texture);
+		return Textures;
+	}
+
+	/** The first prism's inputs: Num copies 0.2 from the centre at full scale. */
+	void AddFirstPrism(StandIn::FShaderCase& Case, float Num, float MatrixArrange, float Pos)
+	{
+		Case.Add(TEXT("Prism1Num"), S(Num));
+		Case.Add(TEXT("Prism1Radius"), S(0.2f));
+		Case.Add(TEXT("Prism1MatrixArrange"), S(MatrixArrange));
+		Case.Add(TEXT("Prism1Pos"), S(Pos));
+		Case.Add(TEXT("Prism1Scale"), S(1.0f));
 	}
 
 	/** The projected-image inputs with an open light: white wheels, blades out, iris open, no frost. */
@@ -43,6 +55,38 @@ namespace
 		Case.Add(TEXT("NumColors"), S(1.0f));
 		Case.Add(TEXT("FireCenter"), V2(0.5f, 0.5f));
 		return Case;
+	}
+
+	/** One case a point: the shared inputs with the point as UV. */
+	TArray<StandIn::FShaderCase> CasesAt(const StandIn::FShaderCase& Shared, const TArray<FVector4f>& Points)
+	{
+		TArray<StandIn::FShaderCase> Cases;
+		for (const FVector4f& Point : Points)
+		{
+			StandIn::FShaderCase Case = Shared;
+			Case.Add(TEXT("UV"), Point);
+			Cases.Add(Case);
+		}
+		return Cases;
+	}
+
+	/** Prism copies seen through a gobo marked at its centre: UV points lit by a copy show DIM. */
+	struct FSpot
+	{
+		float X;
+		float Y;
+		bool bLit;
+	};
+
+	template <int32 NumSpots>
+	TArray<StandIn::FShaderCase> CasesAtSpots(const StandIn::FShaderCase& Shared, const FSpot (&Spots)[NumSpots])
+	{
+		TArray<FVector4f> Points;
+		for (const FSpot& Spot : Spots)
+		{
+			Points.Add(V2(Spot.X, Spot.Y));
+		}
+		return CasesAt(Shared, Points);
 	}
 
 	class TemplateRun : public ::testing::Test
@@ -83,15 +127,19 @@ namespace
 			EXPECT_NEAR(Got.Z, B, Tolerance) << What;
 		}
 
-		StandIn::FEditorSession Session;
-	};
+		/** Lit spots show Lit in every channel, the others black. */
+		template <int32 NumSpots>
+		static void ExpectSpots(const TArray<FVector4f>& Results, const FSpot (&Spots)[NumSpots], float Lit)
+		{
+			for (int32 Index = 0; Index < Results.Num(); ++Index)
+			{
+				const float Expected = Spots[Index].bLit ? Lit : 0.0f;
+				const std::string What = "UV (" + std::to_string(Spots[Index].X) + ", " + std::to_string(Spots[Index].Y) + ")";
+				ExpectColor(Results[Index], Expected, Expected, Expected, What.c_str());
+			}
+		}
 
-	/** Prism copies seen through a gobo marked at its centre: UV points lit by a copy show DIM. */
-	struct FSpot
-	{
-		float X;
-		float Y;
-		bool bLit;
+		StandIn::FEditorSession Session;
 	};
 
 	TEST_F(TemplateRun, PrismEditorPlacesFiveCopiesOnALineAtHalvingRadii)
@@ -101,27 +149,9 @@ namespace
 			{ 0.5f, 0.7f, true }, { 0.5f, 0.3f, true }, { 0.5f, 0.6f, true }, { 0.5f, 0.4f, true }, { 0.5f, 0.5f, true },
 			{ 0.5f, 0.8f, false }, { 0.5f, 0.2f, false }, { 0.7f, 0.5f, false }, { 0.3f, 0.5f, false }, { 0.6f, 0.5f, false },
 		};
-		TArray<StandIn::FShaderCase> Cases;
-		for (const FSpot& Spot : Spots)
-		{
-			StandIn::FShaderCase Case;
-			Case.Add(TEXT("UV"), V2(Spot.X, Spot.Y));
-			Case.Add(TEXT("Prism1Num"), S(5.0f));
-			Case.Add(TEXT("Prism1Radius"), S(0.2f));
-			Case.Add(TEXT("Prism1MatrixArrange"), S(1.0f));
-			Case.Add(TEXT("Prism1Pos"), S(90.0f));
-			Case.Add(TEXT("Prism1Scale"), S(1.0f));
-			Cases.Add(Case);
-		}
-		TMap<FString, StandIn::FShaderTexture> Textures;
-		Textures.Add(TEXT("TXTpGobo"), CentreMark());
-		const TArray<FVector4f> Results = Run(PrismEditor, Cases, Textures);
-		for (int32 Index = 0; Index < Results.Num(); ++Index)
-		{
-			const float Expected = Spots[Index].bLit ? 0.5f : 0.0f;
-			const std::string What = "UV (" + std::to_string(Spots[Index].X) + ", " + std::to_string(Spots[Index].Y) + ")";
-			ExpectColor(Results[Index], Expected, Expected, Expected, What.c_str());
-		}
+		StandIn::FShaderCase Shared;
+		AddFirstPrism(Shared, 5.0f, 1.0f, 90.0f);
+		ExpectSpots(Run(PrismEditor, CasesAtSpots(Shared, Spots), CentreMarkAs(TEXT("TXTpGobo"))), Spots, 0.5f);
 	}
 
 	TEST_F(TemplateRun, PrismEditorSpreadsCopiesEvenlyOnACircleOtherwise)
@@ -129,26 +159,9 @@ namespace
 		const FSpot Spots[] = {
 			{ 0.7f, 0.5f, true }, { 0.5f, 0.7f, true }, { 0.3f, 0.5f, true }, { 0.5f, 0.3f, true }, { 0.5f, 0.5f, false },
 		};
-		TArray<StandIn::FShaderCase> Cases;
-		for (const FSpot& Spot : Spots)
-		{
-			StandIn::FShaderCase Case;
-			Case.Add(TEXT("UV"), V2(Spot.X, Spot.Y));
-			Case.Add(TEXT("Prism1Num"), S(4.0f));
-			Case.Add(TEXT("Prism1Radius"), S(0.2f));
-			Case.Add(TEXT("Prism1MatrixArrange"), S(0.0f));
-			Case.Add(TEXT("Prism1Pos"), S(0.0f));
-			Case.Add(TEXT("Prism1Scale"), S(1.0f));
-			Cases.Add(Case);
-		}
-		TMap<FString, StandIn::FShaderTexture> Textures;
-		Textures.Add(TEXT("TXTpGobo"), CentreMark());
-		const TArray<FVector4f> Results = Run(PrismEditor, Cases, Textures);
-		for (int32 Index = 0; Index < Results.Num(); ++Index)
-		{
-			const float Expected = Spots[Index].bLit ? 0.5f : 0.0f;
-			ExpectColor(Results[Index], Expected, Expected, Expected, ("spot " + std::to_string(Index)).c_str());
-		}
+		StandIn::FShaderCase Shared;
+		AddFirstPrism(Shared, 4.0f, 0.0f, 0.0f);
+		ExpectSpots(Run(PrismEditor, CasesAtSpots(Shared, Spots), CentreMarkAs(TEXT("TXTpGobo"))), Spots, 0.5f);
 	}
 
 	TEST_F(TemplateRun, LightPlacesTheFirstPrismsCopiesAsThePrismEditorDoes)
@@ -157,43 +170,23 @@ namespace
 			{ 0.7f, 0.5f, true }, { 0.3f, 0.5f, true }, { 0.6f, 0.5f, true }, { 0.4f, 0.5f, true }, { 0.5f, 0.5f, true },
 			{ 0.8f, 0.5f, false }, { 0.5f, 0.7f, false },
 		};
-		TArray<StandIn::FShaderCase> Cases;
-		for (const FSpot& Spot : Spots)
-		{
-			StandIn::FShaderCase Case = OpenLight();
-			Case.Add(TEXT("UV"), V2(Spot.X, Spot.Y));
-			Case.Add(TEXT("Iris"), S(1.0f));
-			Case.Add(TEXT("Prism1Num"), S(5.0f));
-			Case.Add(TEXT("Prism1Radius"), S(0.2f));
-			Case.Add(TEXT("Prism1MatrixArrange"), S(1.0f));
-			Case.Add(TEXT("Prism1Scale"), S(1.0f));
-			Case.Add(TEXT("Prism2Num"), S(1.0f));
-			Case.Add(TEXT("Prism2Scale"), S(1.0f));
-			Cases.Add(Case);
-		}
-		TMap<FString, StandIn::FShaderTexture> Textures;
-		Textures.Add(TEXT("TXTpMask"), CentreMark());
-		const TArray<FVector4f> Results = Run(Light, Cases, Textures);
-		for (int32 Index = 0; Index < Results.Num(); ++Index)
-		{
-			const float Expected = Spots[Index].bLit ? 1.0f : 0.0f;
-			ExpectColor(Results[Index], Expected, Expected, Expected, ("spot " + std::to_string(Index)).c_str());
-		}
+		StandIn::FShaderCase Shared = OpenLight();
+		Shared.Add(TEXT("Iris"), S(1.0f));
+		AddFirstPrism(Shared, 5.0f, 1.0f, 0.0f);
+		Shared.Add(TEXT("Prism2Num"), S(1.0f));
+		Shared.Add(TEXT("Prism2Scale"), S(1.0f));
+		ExpectSpots(Run(Light, CasesAtSpots(Shared, Spots), CentreMarkAs(TEXT("TXTpMask"))), Spots, 1.0f);
 	}
 
 	TEST_F(TemplateRun, AnIrisOfOneClosesRTToTheCentre)
 	{
 		TArray<StandIn::FShaderCase> Cases;
-		const FVector4f Points[] = { V2(0.5f, 0.5f), V2(0.5f, 0.52f), V2(0.8f, 0.5f) };
+		const TArray<FVector4f> Points = { V2(0.5f, 0.5f), V2(0.5f, 0.52f), V2(0.8f, 0.5f) };
 		for (const float Iris : { 1.0f, 0.0f })
 		{
-			for (const FVector4f& Point : Points)
-			{
-				StandIn::FShaderCase Case = OpenLight();
-				Case.Add(TEXT("UV"), Point);
-				Case.Add(TEXT("Iris"), S(Iris));
-				Cases.Add(Case);
-			}
+			StandIn::FShaderCase Shared = OpenLight();
+			Shared.Add(TEXT("Iris"), S(Iris));
+			Cases.Append(CasesAt(Shared, Points));
 		}
 		const TArray<FVector4f> Results = Run(RT, Cases);
 		ASSERT_EQ(Results.Num(), 6);
@@ -207,15 +200,9 @@ namespace
 
 	TEST_F(TemplateRun, AnIrisOfOneClosesTheOtherTemplateToTheCentre)
 	{
-		TArray<StandIn::FShaderCase> Cases;
-		for (const FVector4f& Point : { V2(0.5f, 0.5f), V2(0.5f, 0.52f) })
-		{
-			StandIn::FShaderCase Case = OpenLight();
-			Case.Add(TEXT("UV"), Point);
-			Case.Add(TEXT("Iris"), S(1.0f));
-			Cases.Add(Case);
-		}
-		const TArray<FVector4f> Results = Run(200, Cases);
+		StandIn::FShaderCase Shared = OpenLight();
+		Shared.Add(TEXT("Iris"), S(1.0f));
+		const TArray<FVector4f> Results = Run(200, CasesAt(Shared, { V2(0.5f, 0.5f), V2(0.5f, 0.52f) }));
 		ASSERT_EQ(Results.Num(), 2);
 		// Soft blades at the centre: each of the four factors is 0.5.
 		ExpectColor(Results[0], 0.0625f, 0.0625f, 0.0625f, "centre");
@@ -227,17 +214,11 @@ namespace
 		// A quarter turn samples the gobo at (0.5 - (y - 0.5), x): UV (0.7, 0.1) sees the gobo's (0.9, 0.7).
 		StandIn::FShaderTexture Gobo = StandIn::FShaderTexture::Filled(5, 5, FLinearColor(0.0f, 0.0f, 0.0f, 0.0f));
 		Gobo.At(4, 3) = FLinearColor(1.0f, 1.0f, 1.0f, 1.0f);
-		TArray<StandIn::FShaderCase> Cases;
-		for (const FVector4f& Point : { V2(0.7f, 0.1f), V2(0.9f, 0.7f), V2(0.8f, 0.9f) })
-		{
-			StandIn::FShaderCase Case = OpenLight();
-			Case.Add(TEXT("UV"), Point);
-			Case.Add(TEXT("GoboAngle"), S(0.25f));
-			Cases.Add(Case);
-		}
+		StandIn::FShaderCase Shared = OpenLight();
+		Shared.Add(TEXT("GoboAngle"), S(0.25f));
 		TMap<FString, StandIn::FShaderTexture> Textures;
 		Textures.Add(TEXT("TXTpGobo"), Gobo);
-		const TArray<FVector4f> Results = Run(100, Cases, Textures);
+		const TArray<FVector4f> Results = Run(100, CasesAt(Shared, { V2(0.7f, 0.1f), V2(0.9f, 0.7f), V2(0.8f, 0.9f) }), Textures);
 		ASSERT_EQ(Results.Num(), 3);
 		// Soft blades at (0.7, 0.1): 0.1 * 0.3 * 0.9 * 0.7.
 		const float Lit = 0.1f * 0.3f * 0.9f * 0.7f;
@@ -248,16 +229,10 @@ namespace
 
 	TEST_F(TemplateRun, AnRTBladeCutsHardWhereItReaches)
 	{
-		TArray<StandIn::FShaderCase> Cases;
-		for (const float Y : { 0.2f, 0.29f, 0.31f, 0.6f })
-		{
-			StandIn::FShaderCase Case = OpenLight();
-			Case.Add(TEXT("UV"), V2(0.5f, Y));
-			Case.Add(TEXT("Blade1A"), S(0.3f));
-			Case.Add(TEXT("Blade1B"), S(0.3f));
-			Cases.Add(Case);
-		}
-		const TArray<FVector4f> Results = Run(RT, Cases);
+		StandIn::FShaderCase Shared = OpenLight();
+		Shared.Add(TEXT("Blade1A"), S(0.3f));
+		Shared.Add(TEXT("Blade1B"), S(0.3f));
+		const TArray<FVector4f> Results = Run(RT, CasesAt(Shared, { V2(0.5f, 0.2f), V2(0.5f, 0.29f), V2(0.5f, 0.31f), V2(0.5f, 0.6f) }));
 		ASSERT_EQ(Results.Num(), 4);
 		ExpectColor(Results[0], 0.0f, 0.0f, 0.0f, "well under the blade");
 		ExpectColor(Results[1], 0.0f, 0.0f, 0.0f, "just under the blade");

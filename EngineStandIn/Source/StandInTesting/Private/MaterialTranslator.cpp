@@ -137,21 +137,10 @@ namespace StandIn
 		FCustomExpressionRecord Record;
 		Record.Code = Custom->Code;
 		Record.FunctionName = FString::Printf(TEXT("CustomExpression%d"), CustomExpressions.Num());
-		switch (Custom->OutputType)
+		// The node maps its output type; only the float kinds have a function return type here.
+		Record.OutputType = (EMaterialValueType)Custom->GetOutputType(OutputIndex);
+		if (Record.OutputType != MCT_Float1 && Record.OutputType != MCT_Float2 && Record.OutputType != MCT_Float3 && Record.OutputType != MCT_Float4)
 		{
-		case CMOT_Float1:
-			Record.OutputType = MCT_Float1;
-			break;
-		case CMOT_Float2:
-			Record.OutputType = MCT_Float2;
-			break;
-		case CMOT_Float3:
-			Record.OutputType = MCT_Float3;
-			break;
-		case CMOT_Float4:
-			Record.OutputType = MCT_Float4;
-			break;
-		default:
 			return Error(TEXT("Custom expression: unsupported output type"));
 		}
 		Record.OutputHlslType = GetHlslType(Record.OutputType);

@@ -273,53 +273,39 @@ namespace StandIn
 			{
 				VkDevice D = Vk.Device;
 				vkDeviceWaitIdle(D);
-				if (Fence)
-				{
-					vkDestroyFence(D, Fence, nullptr);
-				}
+				DestroyMade(D, Fence, vkDestroyFence);
 				if (Commands)
 				{
 					vkFreeCommandBuffers(D, Vk.CommandPool, 1, &Commands);
 				}
-				if (DescriptorPool)
+				DestroyMade(D, DescriptorPool, vkDestroyDescriptorPool);
+				DestroyMade(D, Pipeline, vkDestroyPipeline);
+				DestroyMade(D, PipelineLayout, vkDestroyPipelineLayout);
+				DestroyMade(D, SetLayout, vkDestroyDescriptorSetLayout);
+				DestroyMade(D, Module, vkDestroyShaderModule);
+				DestroyEach(D, Samplers, vkDestroySampler);
+				DestroyEach(D, Views, vkDestroyImageView);
+				DestroyEach(D, Images, vkDestroyImage);
+				DestroyEach(D, Buffers, vkDestroyBuffer);
+				DestroyEach(D, Memories, vkFreeMemory);
+			}
+
+			/** Destroys the object when the run got as far as making it. */
+			template <typename THandle>
+			static void DestroyMade(VkDevice D, THandle Handle, void (*Destroy)(VkDevice, THandle, const VkAllocationCallbacks*))
+			{
+				if (Handle != VK_NULL_HANDLE)
 				{
-					vkDestroyDescriptorPool(D, DescriptorPool, nullptr);
+					Destroy(D, Handle, nullptr);
 				}
-				if (Pipeline)
+			}
+
+			template <typename THandle>
+			static void DestroyEach(VkDevice D, const std::vector<THandle>& Handles, void (*Destroy)(VkDevice, THandle, const VkAllocationCallbacks*))
+			{
+				for (THandle Handle : Handles)
 				{
-					vkDestroyPipeline(D, Pipeline, nullptr);
-				}
-				if (PipelineLayout)
-				{
-					vkDestroyPipelineLayout(D, PipelineLayout, nullptr);
-				}
-				if (SetLayout)
-				{
-					vkDestroyDescriptorSetLayout(D, SetLayout, nullptr);
-				}
-				if (Module)
-				{
-					vkDestroyShaderModule(D, Module, nullptr);
-				}
-				for (VkSampler Sampler : Samplers)
-				{
-					vkDestroySampler(D, Sampler, nullptr);
-				}
-				for (VkImageView View : Views)
-				{
-					vkDestroyImageView(D, View, nullptr);
-				}
-				for (VkImage Image : Images)
-				{
-					vkDestroyImage(D, Image, nullptr);
-				}
-				for (VkBuffer Buffer : Buffers)
-				{
-					vkDestroyBuffer(D, Buffer, nullptr);
-				}
-				for (VkDeviceMemory Memory : Memories)
-				{
-					vkFreeMemory(D, Memory, nullptr);
+					DestroyMade(D, Handle, Destroy);
 				}
 			}
 
