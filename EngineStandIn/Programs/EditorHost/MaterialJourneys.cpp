@@ -40,12 +40,12 @@ namespace MaterialJourneys
 			return FString::Printf(TEXT("%d (outside the enumeration)"), (int32)PrismType);
 		}
 
-		FString InputNames(const TArray<StandIn::FMaterialInputSpec>& Specs)
+		FString InputNames(const TArray<StandIn::FTemplateInput>& TemplateInputs)
 		{
 			TArray<FString> Names;
-			for (const StandIn::FMaterialInputSpec& Spec : Specs)
+			for (const StandIn::FTemplateInput& TemplateInput : TemplateInputs)
 			{
-				Names.Add(Spec.Name);
+				Names.Add(TemplateInput.Name);
 			}
 			return FString::Join(Names, TEXT(", "));
 		}
@@ -173,13 +173,13 @@ void EditorHost::AddMaterialOptions(TArray<FHostOption>& Options)
 			}
 			uint8 PrismType = 0;
 			StandIn::ParsePrismType(Steps[FindStep(Steps, TEXT("--material"))].Value, PrismType);
-			const TArray<StandIn::FMaterialInputSpec> Specs = StandIn::GetBeamTemplateInputs(PrismType);
-			const bool bKnown = Specs.ContainsByPredicate([&Step](const StandIn::FMaterialInputSpec& Spec)
+			const TArray<StandIn::FTemplateInput> TemplateInputs = StandIn::GetBeamTemplateInputs(PrismType);
+			const bool bKnown = TemplateInputs.ContainsByPredicate([&Step](const StandIn::FTemplateInput& TemplateInput)
 			{
-				return Spec.Name.Equals(Step.Value, ESearchCase::CaseSensitive);
+				return TemplateInput.Name.Equals(Step.Value, ESearchCase::CaseSensitive);
 			});
 			return bKnown ? FString() : FString::Printf(TEXT("EditorHost: --unconnected: the node for %s has no input '%s'; its inputs are %s"),
-				*DescribeType(PrismType), *Step.Value, *InputNames(Specs));
+				*DescribeType(PrismType), *Step.Value, *InputNames(TemplateInputs));
 		};
 		Options.Add(Option);
 	}

@@ -13,20 +13,20 @@ namespace StandIn
 {
 	namespace
 	{
-		void AddAll(TArray<FMaterialInputSpec>& Out, std::initializer_list<const TCHAR*> Names, EMaterialInputKind Kind)
+		void AddAll(TArray<FTemplateInput>& Out, std::initializer_list<const TCHAR*> Names, EMaterialInputKind Kind)
 		{
 			for (const TCHAR* Name : Names)
 			{
-				FMaterialInputSpec Spec;
-				Spec.Name = Name;
-				Spec.Kind = Kind;
-				Out.Add(Spec);
+				FTemplateInput TemplateInput;
+				TemplateInput.Name = Name;
+				TemplateInput.Kind = Kind;
+				Out.Add(TemplateInput);
 			}
 		}
 
-		TArray<FMaterialInputSpec> RTInputs(bool bWithShake)
+		TArray<FTemplateInput> RTInputs(bool bWithShake)
 		{
-			TArray<FMaterialInputSpec> Out;
+			TArray<FTemplateInput> Out;
 			AddAll(Out, { TEXT("Dimmer") }, EMaterialInputKind::Scalar);
 			AddAll(Out, { TEXT("UV") }, EMaterialInputKind::Vector2);
 			AddAll(Out, { TEXT("GoboAngle"), TEXT("Gobo2Angle"), TEXT("FireAngle") }, EMaterialInputKind::Scalar);
@@ -46,9 +46,9 @@ namespace StandIn
 		}
 	}
 
-	TArray<FMaterialInputSpec> GetBeamTemplateInputs(int32 PrismType)
+	TArray<FTemplateInput> GetBeamTemplateInputs(int32 PrismType)
 	{
-		TArray<FMaterialInputSpec> Out;
+		TArray<FTemplateInput> Out;
 		switch (PrismType)
 		{
 		case 0:
@@ -162,20 +162,20 @@ namespace StandIn
 		}
 	}
 
-	TArray<FCustomInput> MakeConnectedInputs(UMaterial* Material, const TArray<FMaterialInputSpec>& Specs, const TArray<FString>& Unconnected)
+	TArray<FCustomInput> MakeConnectedInputs(UMaterial* Material, const TArray<FTemplateInput>& TemplateInputs, const TArray<FString>& Unconnected)
 	{
 		TArray<FCustomInput> Out;
-		for (const FMaterialInputSpec& Spec : Specs)
+		for (const FTemplateInput& TemplateInput : TemplateInputs)
 		{
 			FCustomInput Entry;
-			Entry.InputName = FName(*Spec.Name);
-			const bool bLeaveOpen = Unconnected.ContainsByPredicate([&Spec](const FString& Name)
+			Entry.InputName = FName(*TemplateInput.Name);
+			const bool bLeaveOpen = Unconnected.ContainsByPredicate([&TemplateInput](const FString& Name)
 			{
-				return Name.Equals(Spec.Name, ESearchCase::CaseSensitive);
+				return Name.Equals(TemplateInput.Name, ESearchCase::CaseSensitive);
 			});
 			if (!bLeaveOpen)
 			{
-				Entry.Input.Connect(0, NewInputExpression(Material, Spec.Kind));
+				Entry.Input.Connect(0, NewInputExpression(Material, TemplateInput.Kind));
 			}
 			Out.Add(Entry);
 		}

@@ -19,7 +19,7 @@ namespace StandIn
 		VolumeTexture,
 	};
 
-	struct FMaterialInputSpec
+	struct FTemplateInput
 	{
 		FString Name;
 		EMaterialInputKind Kind = EMaterialInputKind::Scalar;
@@ -29,7 +29,7 @@ namespace StandIn
 	 * The inputs each beam template reads, as the node's documentation lists them: 0 PrismEditor,
 	 * 1 Light, 2 Beam, 3 RT; any other value the Other template's (the constant type 4 included).
 	 */
-	TArray<FMaterialInputSpec> GetBeamTemplateInputs(int32 PrismType);
+	TArray<FTemplateInput> GetBeamTemplateInputs(int32 PrismType);
 
 	/** "PrismEditor", "Light", "Beam", "RT", "Other" or a byte value; false for anything else. */
 	bool ParsePrismType(const FString& Text, uint8& OutValue);
@@ -43,8 +43,8 @@ namespace StandIn
 	 */
 	UMaterialExpression* NewInputExpression(UMaterial* Material, EMaterialInputKind Kind, float Value = 0.5f);
 
-	/** One FCustomInput per spec, each connected to a new input expression unless named in Unconnected. */
-	TArray<FCustomInput> MakeConnectedInputs(UMaterial* Material, const TArray<FMaterialInputSpec>& Specs, const TArray<FString>& Unconnected = TArray<FString>());
+	/** One FCustomInput per template input, each connected to a new input expression unless named in Unconnected. */
+	TArray<FCustomInput> MakeConnectedInputs(UMaterial* Material, const TArray<FTemplateInput>& TemplateInputs, const TArray<FString>& Unconnected = TArray<FString>());
 
 	/** Gives the expression a material graph node with its pins, as the open material editor does. */
 	void AddGraphNode(UMaterialExpression* Expression);
