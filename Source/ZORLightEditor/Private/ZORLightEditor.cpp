@@ -406,30 +406,20 @@ void FZORLightEditorModule::BindCommands()
 		FExecuteAction::CreateRaw(this, &FZORLightEditorModule::OpenUEtoGMATab),
 		FCanExecuteAction(),
 		EUIActionRepeatMode::RepeatDisabled);
-	Actions->MapAction(
-		Commands.ToggleSmokeEnable,
-		FExecuteAction::CreateStatic(&FZORLightEditorModule::ToggleUseSmoke),
-		FCanExecuteAction(),
-		FIsActionChecked::CreateStatic(&FZORLightEditorModule::IsUseSmokeChecked),
-		EUIActionRepeatMode::RepeatDisabled);
-	Actions->MapAction(
-		Commands.ToggleLightCastShadow,
-		FExecuteAction::CreateStatic(&FZORLightEditorModule::ToggleLightCastShadow),
-		FCanExecuteAction(),
-		FIsActionChecked::CreateStatic(&FZORLightEditorModule::IsLightCastShadowChecked),
-		EUIActionRepeatMode::RepeatDisabled);
-	Actions->MapAction(
-		Commands.ToggleUseDynamicOcclusion,
-		FExecuteAction::CreateStatic(&FZORLightEditorModule::ToggleUseDynamicOcclusion),
-		FCanExecuteAction(),
-		FIsActionChecked::CreateStatic(&FZORLightEditorModule::IsUseDynamicOcclusionChecked),
-		EUIActionRepeatMode::RepeatDisabled);
-	Actions->MapAction(
-		Commands.ToggleDisableLights,
-		FExecuteAction::CreateStatic(&FZORLightEditorModule::ToggleDisableLights),
-		FCanExecuteAction(),
-		FIsActionChecked::CreateStatic(&FZORLightEditorModule::IsDisableLightsChecked),
-		EUIActionRepeatMode::RepeatDisabled);
+	// The four toggles differ only in the setting they flip and show.
+	const auto MapToggle = [&Actions](const TSharedPtr<FUICommandInfo>& Command, void (*Toggle)(), bool (*IsChecked)())
+	{
+		Actions->MapAction(
+			Command,
+			FExecuteAction::CreateStatic(Toggle),
+			FCanExecuteAction(),
+			FIsActionChecked::CreateStatic(IsChecked),
+			EUIActionRepeatMode::RepeatDisabled);
+	};
+	MapToggle(Commands.ToggleSmokeEnable, &FZORLightEditorModule::ToggleUseSmoke, &FZORLightEditorModule::IsUseSmokeChecked);
+	MapToggle(Commands.ToggleLightCastShadow, &FZORLightEditorModule::ToggleLightCastShadow, &FZORLightEditorModule::IsLightCastShadowChecked);
+	MapToggle(Commands.ToggleUseDynamicOcclusion, &FZORLightEditorModule::ToggleUseDynamicOcclusion, &FZORLightEditorModule::IsUseDynamicOcclusionChecked);
+	MapToggle(Commands.ToggleDisableLights, &FZORLightEditorModule::ToggleDisableLights, &FZORLightEditorModule::IsDisableLightsChecked);
 }
 
 void FZORLightEditorModule::OpenUEtoGMATab()
@@ -479,8 +469,8 @@ void FZORLightEditorModule::CreateSettingsMenuExtender()
 	SettingsMenuExtender = MakeShared<FExtender>();
 }
 
-/** One settings row: the caption on the left half, a spin box bounded on both ends on the right half. */
-static TSharedRef<SWidget> MakeRangedSpinBoxRow(const FText& Label, float MinValue, float MaxValue, float Value, float Delta, TFunction<void(float)> OnCommit)
+/** One settings row: the caption on the left half, a spin box on the right half (unset MaxValue: no upper bound). */
+static TSharedRef<SWidget> MakeSpinBoxRow(const FText& Label, float MinValue, TOptional<float> MaxValue, float Value, float Delta, TFunction<void(float)> OnCommit)
 {
 	return SNew(SBox)
 		.MinDesiredWidth(200.0f)
@@ -511,35 +501,6 @@ static TSharedRef<SWidget> MakeRangedSpinBoxRow(const FText& Label, float MinVal
 		];
 }
 
-/** As MakeRangedSpinBoxRow, without an upper bound. */
-static TSharedRef<SWidget> MakeSpinBoxRow(const FText& Label, float MinValue, float Value, float Delta, TFunction<void(float)> OnCommit)
-{
-	return SNew(SBox)
-		.MinDesiredWidth(200.0f)
-		[
-			SNew(SHorizontalBox)
-			+ SHorizontalBox::Slot()
-			.FillWidth(0.5f)
-			.VAlign(VAlign_Center)
-			[
-				SNew(STextBlock)
-				.Text(Label)
-				.ColorAndOpacity(FLinearColor::White)
-			]
-			+ SHorizontalBox::Slot()
-			.FillWidth(0.5f)
-			[
-				SNew(SSpinBox<float>)
-				.MinValue(MinValue)
-				.Value(Value)
-				.Delta(Delta)
-				.OnValueCommitted_Lambda([OnCommit](float NewValue, ETextCommit::Type CommitType)
-				{
-					OnCommit(NewValue);
-				})
-			]
-		];
-}
 
 TSharedRef<SWidget> FZORLightEditorModule::MakeSettingsMenu()
 {
@@ -581,23 +542,23 @@ TSharedRef<SWidget> FZORLightEditorModule::MakeSettingsMenu()
 
 	MenuBuilder.BeginSection(NAME_None, LOCTEXT("Light&Beams", "Light & Beams"));
 	MenuBuilder.AddWidget(
-		MakeSpinBoxRow(LOCTEXT("LightIntensity Max", "Light Intensity Max"), 0.0f, Module.LightIntensityMax, 0.1f,
+		MakeSpinBoxRow(LOCTEXT("LightIntensity Max", "Light Intensity Max"), 0.0f, TOptional<float>(), Module.LightIntensityMax, 0.1f,
 			[](float NewValue) { FZORLightEditorModule::Get().SetLightIntensityMax(NewValue); }),
 		RowLabel, false, true, FText());
 	MenuBuilder.AddWidget(
-		MakeSpinBoxRow(LOCTEXT("Light Distance Max", "Light Distance Max"), 0.0f, Module.LightDistanceMax, 0.1f,
+		MakeSpinBoxRow(LOCTEXT("Light Distance Max", "Light Distance Max"), 0.0f, TOptional<float>(), Module.LightDistanceMax, 0.1f,
 			[](float NewValue) { FZORLightEditorModule::Get().SetLightDistanceMax(NewValue); }),
 		RowLabel, false, true, FText());
 	MenuBuilder.AddWidget(
-		MakeSpinBoxRow(LOCTEXT("Light Color Temp", "Light Color Temp"), 0.0f, Module.LightColorTemp, 0.1f,
+		MakeSpinBoxRow(LOCTEXT("Light Color Temp", "Light Color Temp"), 0.0f, TOptional<float>(), Module.LightColorTemp, 0.1f,
 			[](float NewValue) { FZORLightEditorModule::Get().SetLightColorTemp(NewValue); }),
 		RowLabel, false, true, FText());
 	MenuBuilder.AddWidget(
-		MakeSpinBoxRow(LOCTEXT("Spot light Intensity Scale", "Spot light Intensity Scale"), 0.0f, Module.SpotlightIntensityScale, 0.01f,
+		MakeSpinBoxRow(LOCTEXT("Spot light Intensity Scale", "Spot light Intensity Scale"), 0.0f, TOptional<float>(), Module.SpotlightIntensityScale, 0.01f,
 			[](float NewValue) { FZORLightEditorModule::Get().SetSpotlightIntensityScale(NewValue); }),
 		RowLabel, false, true, FText());
 	MenuBuilder.AddWidget(
-		MakeSpinBoxRow(LOCTEXT("Beam Intensity Scale", "Beam Intensity Scale"), 0.0f, Module.BeamIntensityScale, 0.01f,
+		MakeSpinBoxRow(LOCTEXT("Beam Intensity Scale", "Beam Intensity Scale"), 0.0f, TOptional<float>(), Module.BeamIntensityScale, 0.01f,
 			[](float NewValue) { FZORLightEditorModule::Get().SetBeamIntensityScale(NewValue); }),
 		RowLabel, false, true, FText());
 
@@ -613,25 +574,25 @@ TSharedRef<SWidget> FZORLightEditorModule::MakeSettingsMenu()
 	const FText FogAndHazeText = LOCTEXT("Fog&Haze", "Fog & Haze");
 	MenuBuilder.AddMenuEntry(Commands.ToggleSmokeEnable, NAME_None, FogAndHazeText, FogAndHazeText, FSlateIcon(), NAME_None);
 	MenuBuilder.AddWidget(
-		MakeRangedSpinBoxRow(LOCTEXT("SmokeIntensity", "Clouds Intensity"), 0.0f, 1.0f, Module.SmokeIntensity, 0.01f,
+		MakeSpinBoxRow(LOCTEXT("SmokeIntensity", "Clouds Intensity"), 0.0f, 1.0f, Module.SmokeIntensity, 0.01f,
 			[](float NewValue) { FZORLightEditorModule::Get().SetSmokeIntensity(NewValue); }),
 		RowLabel, false, true, FText());
 	MenuBuilder.AddWidget(
-		MakeRangedSpinBoxRow(LOCTEXT("CloudsScale", "Clouds Scale (x)"), 0.5f, 8.0f, Module.Scale, 0.1f,
+		MakeSpinBoxRow(LOCTEXT("CloudsScale", "Clouds Scale (x)"), 0.5f, 8.0f, Module.Scale, 0.1f,
 			[](float NewValue) { FZORLightEditorModule::Get().SetScale(NewValue); }),
 		RowLabel, false, true, FText());
 
 	MenuBuilder.BeginSection(NAME_None, LOCTEXT("Wind", "Wind"));
 	MenuBuilder.AddWidget(
-		MakeRangedSpinBoxRow(LOCTEXT("WindDirection", "Wind Direction (deg)"), -180.0f, 180.0f, Module.WindDirection, 0.1f,
+		MakeSpinBoxRow(LOCTEXT("WindDirection", "Wind Direction (deg)"), -180.0f, 180.0f, Module.WindDirection, 0.1f,
 			[](float NewValue) { FZORLightEditorModule::Get().SetWindDirection(NewValue); }),
 		RowLabel, false, true, FText());
 	MenuBuilder.AddWidget(
-		MakeRangedSpinBoxRow(LOCTEXT("WindElevation", "Wind Elevation (deg)"), -180.0f, 180.0f, Module.WindElevation, 0.1f,
+		MakeSpinBoxRow(LOCTEXT("WindElevation", "Wind Elevation (deg)"), -180.0f, 180.0f, Module.WindElevation, 0.1f,
 			[](float NewValue) { FZORLightEditorModule::Get().SetWindElevation(NewValue); }),
 		RowLabel, false, true, FText());
 	MenuBuilder.AddWidget(
-		MakeSpinBoxRow(LOCTEXT("WindSpeed", "Wind Speed (km/h)"), 0.0f, Module.WindSpeed, 0.1f,
+		MakeSpinBoxRow(LOCTEXT("WindSpeed", "Wind Speed (km/h)"), 0.0f, TOptional<float>(), Module.WindSpeed, 0.1f,
 			[](float NewValue) { FZORLightEditorModule::Get().SetWindSpeed(NewValue); }),
 		RowLabel, false, true, FText());
 	MenuBuilder.EndSection();
