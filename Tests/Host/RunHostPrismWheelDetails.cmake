@@ -76,6 +76,8 @@ elseif(CASE STREQUAL "clear-all")
 elseif(CASE STREQUAL "unused-answer")
 	run_host(1 --prism-wheel --answer Yes --generate)
 	expect_contains("${err}" "EditorHost: 1 answer(s) given with --answer found no question")
+	# Like every edit, an answer is followed by the facettes, the selection and the undo history.
+	expect_contains("${out}" "Edit 1: --answer Yes\n  selection: (none)\n  undo history: (none)\n  redo: (none)\nEdit 2: --generate\n")
 elseif(CASE STREQUAL "set-property")
 	run_host(1 --prism-wheel --generate --set-property bSameSize=False --set-property FacetteSize=5 --set-property NoSuchThing=1)
 	# The tab keeps the size in its range; with Same Size off only the selected facettes grow.
@@ -83,6 +85,11 @@ elseif(CASE STREQUAL "set-property")
 	expect_contains("${out}" "  #0 x=0.9000 y=0.5000 r=0.5000 selected\n")
 	expect_contains("${out}" "  undo history: Generate | Set Same Size | Set Facette Size\n")
 	expect_contains("${err}" "EditorHost: --set-property NoSuchThing=1: the details panel shows no property \"NoSuchThing\"")
+	# Text that is not a finite number is refused as the number box refuses it; nothing changed and the run stops.
+	run_host(1 --prism-wheel --set-property FacetteSize=nan --set-property FacetteSize=0.5)
+	expect_contains("${err}" "EditorHost: --set-property FacetteSize=nan: the number box of \"FacetteSize\" refused the text 'nan'")
+	expect_contains("${out}" "Edit 1: --set-property FacetteSize=nan\n  selection: (none)\n  undo history: (none)\n")
+	expect_missing("${out}" "Edit 2")
 elseif(CASE STREQUAL "thumbnail")
 	# One facette of radius 0.1 moved to the centre of the disc.
 	run_host(0 --prism-wheel --thumbnail 64,64 --set-property FacetteCount=1 --generate --set-property Radius=0

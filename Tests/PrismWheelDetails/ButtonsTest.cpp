@@ -81,13 +81,27 @@ TEST_F(FPrismWheelDetailsTest, GenerateRingShrinksToTheCentreAsFacettesGrow)
 	EXPECT_EQ(Wheel->Facettes[0].Y, 0.5);
 }
 
-TEST_F(FPrismWheelDetailsTest, GenerateNeverMakesMoreFacettesThanTheCountsRangeAllows)
+TEST_F(FPrismWheelDetailsTest, GenerateMakesARingOfTheTypedCountAndNeverMoreThanTheCountsRangeAllows)
 {
-	// Set by a script, around the details panel's range.
-	Wheel->FacetteCount = 1000000;
+	// A wheel of 100 facettes: far above the slider's end, well inside the typed range.
+	ASSERT_TRUE(Set(TEXT("FacetteCount"), TEXT("100")));
+	ASSERT_EQ(Wheel->FacetteCount, 100);
+	Wheel->FacetteSize = 0.02f;
 	ASSERT_TRUE(Click(TEXT("Generate")));
-	EXPECT_EQ(Wheel->Facettes.Num(), 64);
-	EXPECT_EQ(Wheel->SelectedCircles.Num(), 64);
+	ASSERT_EQ(Wheel->Facettes.Num(), 100);
+	EXPECT_EQ(Wheel->SelectedCircles.Num(), 100);
+	// Even steps of 3.6 degrees on the ring of radius 0.49: the 26th facette sits a quarter turn on.
+	EXPECT_NEAR(Wheel->Facettes[25].X, 0.5, 1e-6);
+	EXPECT_NEAR(Wheel->Facettes[25].Y, 0.99, 1e-6);
+	EXPECT_NEAR(Wheel->Facettes[99].X, 0.5 + 0.49 * std::cos(2.0 * 3.14159265358979 * 0.99), 1e-6);
+	EXPECT_NEAR(Wheel->Facettes[99].Y, 0.5 + 0.49 * std::sin(2.0 * 3.14159265358979 * 0.99), 1e-6);
+
+	// Set by a script, around the details panel's range: a runaway count is capped, not allocated.
+	Wheel->FacetteCount = 1000000;
+	StandIn::AnswerNextMessageDialog(EAppReturnType::Yes);
+	ASSERT_TRUE(Click(TEXT("Generate")));
+	EXPECT_EQ(Wheel->Facettes.Num(), 1000);
+	EXPECT_EQ(Wheel->SelectedCircles.Num(), 1000);
 }
 
 TEST_F(FPrismWheelDetailsTest, GenerateWithNoFacetteCountAddsNothingButMarksTheAssetDirty)

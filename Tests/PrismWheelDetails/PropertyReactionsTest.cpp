@@ -106,15 +106,28 @@ TEST_F(FPrismWheelDetailsTest, SizesAndCountsTypedOutOfRangeAreClampedByThePanel
 
 	// A huge count cannot make Generate allocate without bound.
 	ASSERT_TRUE(Set(TEXT("FacetteCount"), TEXT("100000000")));
-	EXPECT_EQ(Wheel->FacetteCount, 64);
+	EXPECT_EQ(Wheel->FacetteCount, 1000);
 	ASSERT_TRUE(Set(TEXT("FacetteCount"), TEXT("-3")));
 	EXPECT_EQ(Wheel->FacetteCount, 0);
+	ASSERT_TRUE(Set(TEXT("FacetteSize"), TEXT("1e300")));
+	EXPECT_EQ(Wheel->FacetteSize, 1.0f);
 
-	// Text that is not a number changes nothing.
-	FString Error;
-	EXPECT_FALSE(StandIn::SetDetailsProperty(*DetailsView, TEXT("FacetteCount"), TEXT("many"), Error));
-	EXPECT_FALSE(Error.IsEmpty());
+	// Text that is not a finite number changes nothing and opens no undo step, as the number box refuses it.
+	const int32 UndoSteps = UndoTitles().Num();
+	for (const TCHAR* Typed : {TEXT("many"), TEXT("nan"), TEXT("inf"), TEXT("-inf"), TEXT("1e999")})
+	{
+		for (const TCHAR* Property : {TEXT("FacetteCount"), TEXT("FacetteSize"), TEXT("Radius")})
+		{
+			FString Error;
+			EXPECT_FALSE(StandIn::SetDetailsProperty(*DetailsView, Property, Typed, Error)) << Utf8(Typed);
+			EXPECT_FALSE(Error.IsEmpty());
+		}
+	}
 	EXPECT_EQ(Wheel->FacetteCount, 0);
+	EXPECT_EQ(Wheel->FacetteSize, 1.0f);
+	EXPECT_EQ(Wheel->Radius, 0.3f);
+	EXPECT_EQ(Wheel->Facettes[0].Radius, 0.5f);
+	EXPECT_EQ(UndoTitles().Num(), UndoSteps);
 }
 
 TEST_F(FPrismWheelDetailsTest, RadialPropertiesRearrangeTheSelectionOnEveryChange)

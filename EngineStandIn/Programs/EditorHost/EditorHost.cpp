@@ -17,6 +17,7 @@
 #include "Misc/FileHelper.h"
 #include "Misc/Paths.h"
 #include "StandIn/NotificationHooks.h"
+#include "StandIn/NumericEntryHooks.h"
 #include "StandIn/SlateFrameworkHooks.h"
 #include "StandInTesting/AssetDriver.h"
 #include "StandInTesting/DialogDriver.h"
@@ -37,6 +38,8 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <map>
 #include <string>
 #include <vector>
@@ -77,6 +80,60 @@ namespace EditorHost
 		NumNotificationsTold = Shown.Num();
 	}
 
+	const TCHAR* DescribeExitCode(EExitCode Code)
+	{
+		switch (Code)
+		{
+		case EExitCode::Ok:
+			return TEXT("everything asked for was done");
+		case EExitCode::Failed:
+			return TEXT("something asked for failed as the editor showed it: a settings file not written (at start-up or after an edit), ")
+				TEXT("an export that failed, a row, entry, button or property that is not there, text a box or row refused, a question without an answer ")
+				TEXT("or an answer no question took, a material that failed to compile, a picture not written, with the reason on standard error");
+		case EExitCode::BadInput:
+			return TEXT("the command line, the level file or the prism wheel file cannot be used, and nothing ran: an unknown option, a missing or empty value, ")
+				TEXT("an option given twice that may be given once, a number out of range, a file that is missing, a folder, not valid, or with bytes after a NUL");
+		}
+		return TEXT("");
+	}
+
+	bool ReadUserFile(const std::string& Path, const TCHAR* What, FString& OutText, FString& OutProblem)
+	{
+		std::error_code Error;
+		if (std::filesystem::is_directory(Path, Error))
+		{
+			OutProblem = FString::Printf(TEXT("this is a folder, not a %s"), What);
+			return false;
+		}
+		if (!std::filesystem::exists(Path, Error))
+		{
+			OutProblem = TEXT("the file does not exist");
+			return false;
+		}
+		std::ifstream File(Path, std::ios::binary);
+		const std::string Bytes = File.is_open() ? std::string(std::istreambuf_iterator<char>(File), std::istreambuf_iterator<char>()) : std::string();
+		if (!File.is_open() || File.bad())
+		{
+			OutProblem = TEXT("the file cannot be read");
+			return false;
+		}
+		// UTF-16 (with its byte order mark) holds NUL bytes in every character; a NUL there is a zero unit.
+		const uint8 First = Bytes.size() >= 2 ? (uint8)Bytes[0] : 0;
+		const uint8 Second = Bytes.size() >= 2 ? (uint8)Bytes[1] : 0;
+		const bool bUtf16 = (First == 0xFF && Second == 0xFE) || (First == 0xFE && Second == 0xFF);
+		const size_t UnitSize = bUtf16 ? 2 : 1;
+		for (size_t At = bUtf16 ? 2 : 0; At + UnitSize <= Bytes.size(); At += UnitSize)
+		{
+			if (Bytes[At] == '\0' && (UnitSize == 1 || Bytes[At + 1] == '\0') && At + UnitSize < Bytes.size())
+			{
+				OutProblem = FString::Printf(TEXT("the file holds bytes after a NUL (at byte %llu)"), (unsigned long long)At);
+				return false;
+			}
+		}
+		FFileHelper::BufferToString(OutText, (const uint8*)Bytes.data(), (int32)Bytes.size());
+		return true;
+	}
+
 	FString CheckNotEmpty(const FString& Value)
 	{
 		return Value.IsEmpty() ? FString(TEXT("needs a value that is not empty")) : FString();
@@ -95,24 +152,6 @@ namespace
 {
 	using namespace EditorHost;
 
-	/** A number as a spin box reads typed text: the whole text, nothing else; unset when it is none. */
-	TOptional<double> ParseTypedNumber(const FString& Text)
-	{
-		const FString Trimmed = Text.TrimStartAndEnd();
-		if (Trimmed.IsEmpty())
-		{
-			return TOptional<double>();
-		}
-		const std::string Utf8(TCHAR_TO_UTF8(*Trimmed));
-		char* End = nullptr;
-		const double Value = std::strtod(Utf8.c_str(), &End);
-		if (End == Utf8.c_str() || *End != '\0' || !std::isfinite(Value))
-		{
-			return TOptional<double>();
-		}
-		return Value;
-	}
-
 	/**
 	 * What a spin box did with typed text, in the user's words: committed it, clamped or rounded it, or
 	 * refused it (false: the value stays as it was).
@@ -122,7 +161,7 @@ namespace
 	{
 		const SSpinBox<NumericType>& SpinBox = static_cast<const SSpinBox<NumericType>&>(*Widget);
 		const FString Shown = SpinBox.ValueToString(static_cast<double>(SpinBox.GetValue()));
-		const TOptional<double> Number = ParseTypedNumber(Typed);
+		const TOptional<double> Number = UE::StandIn::ParseTypedNumber(Typed);
 		if (!Number.IsSet())
 		{
 			OutSaid = FString::Printf(TEXT("EditorHost: %s refused the text '%s' (not a number); it still holds %s."), *BoxName, *Typed, *Shown);
@@ -764,7 +803,7 @@ namespace
 
 	FString CheckNumber(const FString& Value)
 	{
-		return ParseTypedNumber(Value).IsSet() ? FString() : FString::Printf(TEXT("needs a number, got '%s'"), *Value);
+		return UE::StandIn::ParseTypedNumber(Value).IsSet() ? FString() : FString::Printf(TEXT("needs a number, got '%s'"), *Value);
 	}
 
 	/** The menu's options: each opens the "ZORLight" drop-down afresh, as the user does before every edit. */
@@ -835,7 +874,7 @@ namespace
 			{
 				FString Name;
 				FString Number;
-				return Value.Split(TEXT("="), &Name, &Number, ESearchCase::CaseSensitive, ESearchDir::FromEnd) && !Name.IsEmpty() && ParseTypedNumber(Number).IsSet()
+				return Value.Split(TEXT("="), &Name, &Number, ESearchCase::CaseSensitive, ESearchDir::FromEnd) && !Name.IsEmpty() && UE::StandIn::ParseTypedNumber(Number).IsSet()
 					? FString() : FString::Printf(TEXT("needs \"NAME=NUMBER\", got '%s'"), *Value);
 			}, &RunMATypeNumber});
 		Options.Add({TEXT("--uncheck-mode"), TEXT("NAME"), TEXT("unticks the mode row named NAME"), &CheckNotEmpty, &RunUncheckMode});
@@ -870,6 +909,8 @@ namespace
 	{
 		FString ProjectDir = UTF8_TO_TCHAR(ZOR_DEFAULT_PROJECT);
 		FString LevelFile;
+		/** The level file's name as given, to open. */
+		std::string NativeLevelFile;
 		TArray<FHostStep> Steps;
 		bool bHelp = false;
 	};
@@ -900,10 +941,10 @@ namespace
 		Say(TEXT("The canvas, details and thumbnail options edit the prism wheel of an earlier --prism-wheel."));
 		Say(TEXT("The menu options open the drop-down afresh; the first tool option opens the tool, the others work in it."));
 		Say(TEXT("Exit codes:"));
-		Say(FString::Printf(TEXT("  %d  everything asked for was done"), static_cast<int32>(EExitCode::Ok)));
-		Say(FString::Printf(TEXT("  %d  something asked for failed as the editor showed it (settings file not written, export failed,"), static_cast<int32>(EExitCode::Failed)));
-		Say(TEXT("     no such row or entry, a value the box refused); the error is on standard error"));
-		Say(FString::Printf(TEXT("  %d  the command line or the level file cannot be used"), static_cast<int32>(EExitCode::BadInput)));
+		for (const EExitCode Code : {EExitCode::Ok, EExitCode::Failed, EExitCode::BadInput})
+		{
+			Say(FString::Printf(TEXT("  %d  %s"), static_cast<int32>(Code), DescribeExitCode(Code)));
+		}
 	}
 
 	/** Turns the arguments into steps; false (after saying why on standard error) when they cannot be used. */
@@ -928,6 +969,7 @@ namespace
 				return false;
 			}
 			FString Value;
+			std::string NativeValue;
 			const bool bValueGiven = Index + 1 < Argc && !FString(UTF8_TO_TCHAR(Argv[Index + 1])).StartsWith(TEXT("--"), ESearchCase::CaseSensitive);
 			if (bSetup || (!Option->ValueName.IsEmpty() && (!Option->bValueOptional || bValueGiven)))
 			{
@@ -936,16 +978,25 @@ namespace
 					SayError(FString::Printf(TEXT("EditorHost: %s needs a value"), *Arg));
 					return false;
 				}
-				Value = UTF8_TO_TCHAR(Argv[++Index]);
-			}
-			if (bSetup)
-			{
-				if (Value.IsEmpty())
+				NativeValue = Argv[++Index];
+				Value = UTF8_TO_TCHAR(Argv[Index]);
+				if (NativeValue.empty())
 				{
 					SayError(FString::Printf(TEXT("EditorHost: %s needs a value that is not empty"), *Arg));
 					return false;
 				}
-				(Arg.Equals(TEXT("--project"), ESearchCase::CaseSensitive) ? OutCommandLine.ProjectDir : OutCommandLine.LevelFile) = Value;
+			}
+			if (bSetup)
+			{
+				if (Arg.Equals(TEXT("--project"), ESearchCase::CaseSensitive))
+				{
+					OutCommandLine.ProjectDir = Value;
+				}
+				else
+				{
+					OutCommandLine.LevelFile = Value;
+					OutCommandLine.NativeLevelFile = NativeValue;
+				}
 				continue;
 			}
 			if (Option->CheckValue)
@@ -957,7 +1008,15 @@ namespace
 					return false;
 				}
 			}
-			OutCommandLine.Steps.Add(FHostStep{Option, Value});
+			OutCommandLine.Steps.Add(FHostStep{Option, Value, NativeValue});
+		}
+		for (const FHostStep& Step : OutCommandLine.Steps)
+		{
+			if (Step.Option->bOnce && &OutCommandLine.Steps[FindStep(OutCommandLine.Steps, *Step.Option->Name)] != &Step)
+			{
+				SayError(FString::Printf(TEXT("EditorHost: %s may be given once"), *Step.Option->Name));
+				return false;
+			}
 		}
 		for (const FHostStep& Step : OutCommandLine.Steps)
 		{
@@ -989,6 +1048,17 @@ int main(int Argc, char** Argv)
 		return static_cast<int>(EExitCode::Ok);
 	}
 
+	// The level file is read and checked before anything starts, so that a bad one changes nothing.
+	const std::string NativeLevelFile = CommandLine.LevelFile.IsEmpty() ? std::string(ZOR_DEMO_STAGE) : CommandLine.NativeLevelFile;
+	const FString LevelFile = CommandLine.LevelFile.IsEmpty() ? FString(UTF8_TO_TCHAR(ZOR_DEMO_STAGE)) : CommandLine.LevelFile;
+	FString LevelText;
+	FString Error;
+	if (!ReadUserFile(NativeLevelFile, TEXT("level file"), LevelText, Error))
+	{
+		SayError(FString::Printf(TEXT("Level file '%s': %s"), *LevelFile, *Error));
+		return static_cast<int>(EExitCode::BadInput);
+	}
+
 	StandIn::FEditorSessionOptions SessionOptions;
 	SessionOptions.ProjectDir = CommandLine.ProjectDir;
 	StandIn::FEditorSession Session(SessionOptions);
@@ -1000,7 +1070,15 @@ int main(int Argc, char** Argv)
 	const TArray<FString> KeysBefore = ReadSettingsKeys(Run.ConfigPath);
 
 	StandIn::ClearShownNotifications();
-	Session.StartPlugin();
+	// The level names the runtime module's classes; the editor module's start-up writes the settings file.
+	Session.LoadModule(TEXT("ZORLight"));
+	const TSharedPtr<const StandIn::FLevelDescription> Level = StandIn::ReadLevel(LevelText, LevelFile, Error);
+	if (!Level.IsValid())
+	{
+		SayError(Error);
+		return static_cast<int>(EExitCode::BadInput);
+	}
+	Session.LoadModule(TEXT("ZORLightEditor"));
 	Say(TEXT("Loaded and started the modules ZORLight and ZORLightEditor."));
 	Run.TellNotifications(true);
 	if (Run.ExitCode != EExitCode::Ok)
@@ -1012,9 +1090,7 @@ int main(int Argc, char** Argv)
 		PrintSeededKeys(Run.ConfigPath, KeysBefore, bSettingsFileExisted);
 	}
 
-	const FString LevelFile = CommandLine.LevelFile.IsEmpty() ? FString(UTF8_TO_TCHAR(ZOR_DEMO_STAGE)) : CommandLine.LevelFile;
-	FString Error;
-	if (!StandIn::LoadLevelFile(Session, LevelFile, Error))
+	if (!StandIn::PlaceLevel(Session, *Level, Error))
 	{
 		SayError(Error);
 		return static_cast<int>(EExitCode::BadInput);

@@ -8,6 +8,8 @@
 #include "CoreMinimal.h"
 #include "Templates/Function.h"
 
+#include <string>
+
 namespace StandIn
 {
 	class FEditorSession;
@@ -20,12 +22,14 @@ namespace EditorHost
 	{
 		/** Everything asked for was done. */
 		Ok = 0,
-		/** Something the user asked for failed as the editor showed it: a settings file that could not be
-		 *  written, an export that failed, a row, entry or button that is not there, a value a box refused. */
+		/** Something the user asked for failed as the editor showed it; the run stops there. */
 		Failed = 1,
-		/** The command line or the level file cannot be used. */
+		/** The command line, the level file or the prism wheel file cannot be used; nothing ran. */
 		BadInput = 2,
 	};
+
+	/** What an exit code means, as --help and README list it. */
+	const TCHAR* DescribeExitCode(EExitCode Code);
 
 	/** A line for the user (standard output). */
 	void Say(const FString& Line);
@@ -67,7 +71,16 @@ namespace EditorHost
 	{
 		const FHostOption* Option = nullptr;
 		FString Value;
+		/** The value's bytes as given: a file name need not be UTF-8, and is opened as given. */
+		std::string NativeValue;
 	};
+
+	/**
+	 * Reads a file the user named (Path as given, shown as DisplayPath) as text; false with the problem in
+	 * OutProblem ("the file does not exist", "this is a folder, not a <What>", ...). Bytes after a NUL
+	 * would be dropped without a word, so such a file is refused.
+	 */
+	bool ReadUserFile(const std::string& Path, const TCHAR* What, FString& OutText, FString& OutProblem);
 
 	/** A value check: the value must not be empty. */
 	FString CheckNotEmpty(const FString& Value);
@@ -94,6 +107,8 @@ namespace EditorHost
 		bool bValueOptional = false;
 		/** Sets something up for the other steps: runs before them, wherever it stands. */
 		bool bSetsUp = false;
+		/** May be given once. */
+		bool bOnce = false;
 		/**
 		 * When the whole command line is read: why this step cannot be used with the others (all steps, in
 		 * the order given), as a whole error line, or empty. May be unset.

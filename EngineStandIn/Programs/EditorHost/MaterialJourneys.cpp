@@ -150,17 +150,18 @@ void EditorHost::AddMaterialOptions(TArray<FHostOption>& Options)
 				StandIn::ParsePrismType(Value, PrismType);
 				return PlaceAndCompile(HostRun, PrismType);
 			}};
-		Option.CheckWithOthers = [](const FHostStep& Step, const TArray<FHostStep>& Steps)
-		{
-			return &Steps[FindStep(Steps, TEXT("--material"))] != &Step ? FString(TEXT("EditorHost: --material may be given once")) : FString();
-		};
+		Option.bOnce = true;
 		Options.Add(Option);
 	}
 	{
 		FHostOption Option{TEXT("--unconnected"), TEXT("NAME"), TEXT("with --material: leaves the node's input NAME unconnected"), nullptr,
 			[](FHostRun&, const FString& Value)
 			{
-				GOptions.Unconnected.Add(Value);
+				// An input left open twice is left open once; names are case-sensitive.
+				if (!GOptions.Unconnected.ContainsByPredicate([&Value](const FString& Name) { return Name.Equals(Value, ESearchCase::CaseSensitive); }))
+				{
+					GOptions.Unconnected.Add(Value);
+				}
 				return true;
 			}};
 		Option.bSetsUp = true;
@@ -192,6 +193,7 @@ void EditorHost::AddMaterialOptions(TArray<FHostOption>& Options)
 				return true;
 			}};
 		Option.bSetsUp = true;
+		Option.bOnce = true;
 		Option.CheckWithOthers = NeedsMaterial;
 		Options.Add(Option);
 	}

@@ -171,9 +171,7 @@ namespace PrismWheelDetailsJourneys
 				return false;
 			}
 			Say(FString::Printf(TEXT("Clicked \"%s\" in the details tab."), Button));
-			const bool bAnswered = ReportQuestions(QuestionsBefore);
-			PrismWheelJourneys::PrintPrismWheel(PrismWheelJourneys::GetCurrentPrismWheel());
-			if (!bAnswered)
+			if (!ReportQuestions(QuestionsBefore))
 			{
 				SayError(TEXT("EditorHost: a question was not answered (give --answer Yes|No|Cancel before the click)"));
 				return false;
@@ -200,7 +198,6 @@ namespace PrismWheelDetailsJourneys
 			FString Shown;
 			UE::StandIn::FindDetailsPropertyHandle(*DetailsView, FName(*Name))->GetValueAsFormattedString(Shown);
 			Say(FString::Printf(TEXT("Set %s to %s in the details tab; it shows %s."), *Name, *Typed, *Shown));
-			PrismWheelJourneys::PrintPrismWheel(PrismWheelJourneys::GetCurrentPrismWheel());
 			return true;
 		}
 

@@ -9,6 +9,7 @@
 #include "Misc/FileHelper.h"
 #include "Misc/Paths.h"
 #include "PrismWheel/SZORPrismWheelWidget.h"
+#include "StandIn/NumericEntryHooks.h"
 #include "StandInTesting/AssetDriver.h"
 #include "StandInTesting/DrawElementsPicture.h"
 #include "StandInTesting/EditorSession.h"
@@ -20,6 +21,7 @@
 #include <nlohmann/json.hpp>
 
 #include <cmath>
+#include <limits>
 #include <string>
 
 namespace PrismWheelJourneys
@@ -59,22 +61,27 @@ namespace PrismWheelJourneys
 			UZORPrismWheel* PrismWheel = nullptr;
 			FVector2D CanvasSize = FVector2D(600.0, 600.0);
 			FString ShotsDir;
+			/** What the file of --prism-wheel FILE holds, read when the command line is read. */
+			TArray<FPrismWheelFacette> FileFacettes;
+			TArray<int32> FileSelected;
 			TSharedPtr<SZORPrismWheelWidget> Canvas;
 			FGeometry Geometry;
 			int32 NumEdits = 0;
 		};
 		FJourney GJourney;
 
+		/**
+		 * Slate works in single precision: beyond 2^24 it no longer holds every whole unit, and the canvas's
+		 * differences of such positions could overflow into infinities that end up in the facettes.
+		 */
+		constexpr double MaxCanvasNumber = 16777216.0;
+
+		/** A number of a canvas option: finite and within MaxCanvasNumber either way. */
 		bool ParseNumber(const FString& Text, double& Out)
 		{
-			const std::string Narrow = TCHAR_TO_UTF8(*Text.TrimStartAndEnd());
-			if (Narrow.empty())
-			{
-				return false;
-			}
-			char* End = nullptr;
-			Out = std::strtod(Narrow.c_str(), &End);
-			return End && *End == '\0' && std::isfinite(Out);
+			const TOptional<double> Number = UE::StandIn::ParseTypedNumber(Text);
+			Out = Number.Get(0.0);
+			return Number.IsSet() && FMath::Abs(Out) <= MaxCanvasNumber;
 		}
 
 		/** "X,Y" in canvas units. */
@@ -152,12 +159,11 @@ namespace PrismWheelJourneys
 		}
 
 		/** Reads {"facettes": [[x, y, radius], ...], "selected": [i, ...]}; false with the reason when it is not that. */
-		bool ReadPrismWheelFile(const FString& Path, TArray<FPrismWheelFacette>& OutFacettes, TArray<int32>& OutSelected, FString& OutError)
+		bool ReadPrismWheelFile(const std::string& Path, TArray<FPrismWheelFacette>& OutFacettes, TArray<int32>& OutSelected, FString& OutError)
 		{
 			FString Text;
-			if (!FFileHelper::LoadFileToString(Text, *Path))
+			if (!EditorHost::ReadUserFile(Path, TEXT("prism wheel file"), Text, OutError))
 			{
-				OutError = TEXT("cannot be read");
 				return false;
 			}
 			const nlohmann::json Root = nlohmann::json::parse(std::string(TCHAR_TO_UTF8(*Text)), nullptr, false);
@@ -192,15 +198,20 @@ namespace PrismWheelJourneys
 					OutError = FString::Printf(TEXT("facette %d must be [x, y, radius] with three numbers"), Index);
 					return false;
 				}
-				FPrismWheelFacette Facette;
-				Facette.X = Entry[0].get<double>();
-				Facette.Y = Entry[1].get<double>();
-				Facette.Radius = (float)Entry[2].get<double>();
-				if (!std::isfinite(Facette.X) || !std::isfinite(Facette.Y) || !std::isfinite(Facette.Radius) || Facette.Radius < 0.f)
+				// The canvas draws and moves facettes in single precision.
+				const double Limit = double(std::numeric_limits<float>::max());
+				const double X = Entry[0].get<double>();
+				const double Y = Entry[1].get<double>();
+				const double Radius = Entry[2].get<double>();
+				if (!(FMath::Abs(X) <= Limit && FMath::Abs(Y) <= Limit && Radius >= 0.0 && Radius <= Limit))
 				{
-					OutError = FString::Printf(TEXT("facette %d needs finite numbers and a radius not below 0"), Index);
+					OutError = FString::Printf(TEXT("facette %d needs numbers that single precision holds and a radius not below 0"), Index);
 					return false;
 				}
+				FPrismWheelFacette Facette;
+				Facette.X = X;
+				Facette.Y = Y;
+				Facette.Radius = (float)Radius;
 				OutFacettes.Add(Facette);
 				++Index;
 			}
@@ -213,9 +224,11 @@ namespace PrismWheelJourneys
 				}
 				for (const nlohmann::json& Entry : Root["selected"])
 				{
-					if (!Entry.is_number_integer() || Entry.get<long long>() < INT32_MIN || Entry.get<long long>() > INT32_MAX)
+					// The selection holds only indices of facettes: the canvas relies on it.
+					if (!Entry.is_number_integer() || Entry.get<long long>() < 0 || Entry.get<long long>() >= OutFacettes.Num())
 					{
-						OutError = TEXT("\"selected\" must hold whole numbers");
+						OutError = FString::Printf(TEXT("\"selected\" holds %s, which is not the index of a facette (the file has %d)"),
+							UTF8_TO_TCHAR(Entry.dump().c_str()), OutFacettes.Num());
 						return false;
 					}
 					OutSelected.Add((int32)Entry.get<long long>());
@@ -231,12 +244,15 @@ namespace PrismWheelJourneys
 			PrintPrismWheel(GJourney.PrismWheel);
 		}
 
-		/** A picture of the canvas with --shots, named after the edit ("--key Delete" -> "NN-key-Delete.png"); a failed one fails the run. */
-		void TakePicture(FHostRun& Run, const FString& Name, const FString& Value)
+		/**
+		 * A picture of the canvas with --shots, named after the edit ("--key Delete" -> "NN-key-Delete.png");
+		 * false when it could not be written (the run fails and stops there).
+		 */
+		bool TakePicture(FHostRun& Run, const FString& Name, const FString& Value)
 		{
 			if (GJourney.ShotsDir.IsEmpty())
 			{
-				return;
+				return true;
 			}
 			FString PictureName = Name;
 			PictureName.RemoveFromStart(TEXT("--"));
@@ -250,11 +266,11 @@ namespace PrismWheelJourneys
 			FString Error;
 			if (!StandIn::WriteDrawElementsPicture(Elements, (int32)std::ceil(CanvasSize.X), (int32)std::ceil(CanvasSize.Y), Path, &Error))
 			{
-				Say(FString::Printf(TEXT("  picture not written: %s"), *Error));
-				Run.ExitCode = EExitCode::Failed;
-				return;
+				Run.Fail(FString::Printf(TEXT("EditorHost: the canvas picture %s was not written: %s"), *Path, *Error));
+				return false;
 			}
 			Say(FString::Printf(TEXT("  picture %s"), *Path));
+			return true;
 		}
 
 		/** Runs one edit as the user makes it; true when the canvas took it. */
@@ -367,14 +383,15 @@ namespace PrismWheelJourneys
 	{
 		++GJourney.NumEdits;
 		Say(FString::Printf(TEXT("Edit %d: %s"), GJourney.NumEdits, *(Value.IsEmpty() ? Name : Name + TEXT(" ") + Value)));
-		if (!Edit())
+		const bool bDone = Edit();
+		PrintPrismWheel(GJourney.PrismWheel);
+		if (!bDone)
 		{
 			Run.ExitCode = EExitCode::Failed;
 			return false;
 		}
 		// What the canvas shows after an edit made elsewhere.
-		TakePicture(Run, Name, Value);
-		return true;
+		return TakePicture(Run, Name, Value);
 	}
 
 	FString CheckAfterPrismWheel(const FHostStep& Step, const TArray<FHostStep>& Steps)
@@ -384,7 +401,8 @@ namespace PrismWheelJourneys
 		const int32 StepAt = static_cast<int32>(&Step - Steps.GetData());
 		if (PrismWheelAt == INDEX_NONE || (!bSetsUp && PrismWheelAt > StepAt))
 		{
-			return TEXT("EditorHost: canvas, details and thumbnail edits and --shots need --prism-wheel before them");
+			return Step.Option->Name == TEXT("--canvas") ? FString(TEXT("EditorHost: --canvas sizes the canvas of the prism wheel editor and needs --prism-wheel"))
+				: FString(TEXT("EditorHost: canvas, details and thumbnail edits and --shots need --prism-wheel before them"));
 		}
 		return FString();
 	}
@@ -397,19 +415,6 @@ namespace
 	/** Creates or reads the prism wheel, opens it as the content browser does and shows its canvas. */
 	bool OpenPrismWheel(FHostRun& Run, const FString& File)
 	{
-		TArray<FPrismWheelFacette> Facettes;
-		TArray<int32> Selected;
-		if (!File.IsEmpty())
-		{
-			FString Error;
-			if (!ReadPrismWheelFile(File, Facettes, Selected, Error))
-			{
-				SayError(FString::Printf(TEXT("EditorHost: prism wheel file %s: %s"), *File, *Error));
-				Run.ExitCode = EExitCode::BadInput;
-				return false;
-			}
-		}
-
 		const TArray<UFactory*> Factories = StandIn::FindFactoriesFor(UZORPrismWheel::StaticClass());
 		if (Factories.Num() == 0)
 		{
@@ -427,12 +432,12 @@ namespace
 		if (!File.IsEmpty())
 		{
 			// As an import would: the file's content, before any undoable edit.
-			PrismWheel->Facettes = Facettes;
-			for (const int32 Index : Selected)
+			PrismWheel->Facettes = GJourney.FileFacettes;
+			for (const int32 Index : GJourney.FileSelected)
 			{
 				PrismWheel->SelectedCircles.Add(Index);
 			}
-			Say(FString::Printf(TEXT("Filled it from %s: %d facettes, %d selected."), *File, Facettes.Num(), PrismWheel->SelectedCircles.Num()));
+			Say(FString::Printf(TEXT("Filled it from %s: %d facettes, %d selected."), *File, PrismWheel->Facettes.Num(), PrismWheel->SelectedCircles.Num()));
 		}
 
 		const UAssetDefinition* Definition = StandIn::FindAssetDefinitionFor(UZORPrismWheel::StaticClass());
@@ -473,8 +478,7 @@ namespace
 
 		Say(FString::Printf(TEXT("Canvas %s x %s:"), *FString::SanitizeFloat(GJourney.CanvasSize.X), *FString::SanitizeFloat(GJourney.CanvasSize.Y)));
 		PrintCanvas();
-		TakePicture(Run, TEXT("--open"), FString());
-		return true;
+		return TakePicture(Run, TEXT("--open"), FString());
 	}
 
 	/** A canvas edit (or undo, redo) and what the canvas shows after it. */
@@ -496,8 +500,7 @@ namespace
 		Say(FString::Printf(TEXT("Edit %d: %s -> %s"), GJourney.NumEdits, *(Value.IsEmpty() ? Name : Name + TEXT(" ") + Value),
 			bHistory ? (bTaken ? TEXT("done") : TEXT("nothing to do")) : (bTaken ? TEXT("handled") : TEXT("not handled"))));
 		PrintCanvas();
-		TakePicture(Run, Name, Value);
-		return true;
+		return TakePicture(Run, Name, Value);
 	}
 }
 
@@ -512,14 +515,21 @@ void EditorHost::AddPrismWheelOptions(TArray<FHostOption>& Options)
 				return OpenPrismWheel(Run, Value);
 			}};
 		Option.bValueOptional = true;
-		Option.CheckWithOthers = [](const FHostStep& Step, const TArray<FHostStep>& Steps)
-	{
-			return &Steps[FindStep(Steps, TEXT("--prism-wheel"))] != &Step ? FString(TEXT("EditorHost: --prism-wheel may be given once")) : FString();
-	};
+		Option.bOnce = true;
+		// The file is read with the command line, so that a bad one stops the run before anything changed.
+		Option.CheckWithOthers = [](const FHostStep& Step, const TArray<FHostStep>&)
+		{
+			FString Error;
+			if (!Step.NativeValue.empty() && !ReadPrismWheelFile(Step.NativeValue, GJourney.FileFacettes, GJourney.FileSelected, Error))
+			{
+				return FString::Printf(TEXT("EditorHost: prism wheel file %s: %s"), *Step.Value, *Error);
+			}
+			return FString();
+		};
 		Options.Add(Option);
 	}
 	{
-		FHostOption Option{TEXT("--canvas"), TEXT("W,H"), TEXT("the canvas widget's size (default 600,600); it applies before the steps"),
+		FHostOption Option{TEXT("--canvas"), TEXT("W,H"), TEXT("with --prism-wheel: the canvas widget's size (default 600,600); it applies before the steps"),
 			[](const FString& Value)
 			{
 				FVector2D Size;
@@ -532,6 +542,8 @@ void EditorHost::AddPrismWheelOptions(TArray<FHostOption>& Options)
 				return true;
 			}};
 		Option.bSetsUp = true;
+		Option.bOnce = true;
+		Option.CheckWithOthers = &CheckAfterPrismWheel;
 		Options.Add(Option);
 	}
 	struct FCanvasOption
@@ -578,6 +590,7 @@ void EditorHost::AddPrismWheelOptions(TArray<FHostOption>& Options)
 				return true;
 			}};
 		Option.bSetsUp = true;
+		Option.bOnce = true;
 		Option.CheckWithOthers = &CheckAfterPrismWheel;
 		Options.Add(Option);
 	}

@@ -28,8 +28,11 @@ class ZORLIGHT_API UZORPrismWheel : public UObject
 	GENERATED_BODY()
 
 public:
-	/** Number of facettes that "Generate" places on a ring. */
-	UPROPERTY(EditAnywhere, BlueprintReadWrite, Category = "FastGenerate", meta = (ClampMin = "0", ClampMax = "64"))
+	/**
+	 * Number of facettes that "Generate" places on a ring. The upper clamp only guards against a runaway
+	 * allocation; the slider stops at 64, typed counts go up to 1000.
+	 */
+	UPROPERTY(EditAnywhere, BlueprintReadWrite, Category = "FastGenerate", meta = (ClampMin = "0", ClampMax = "1000", UIMin = "0", UIMax = "64"))
 	int32 FacetteCount = 6;
 
 	/** Facette diameter in canvas widths. */
@@ -56,7 +59,10 @@ public:
 	UPROPERTY(EditAnywhere, BlueprintReadWrite, Category = "RadialArrange", meta = (ClampMin = "0.0", ClampMax = "0.5"))
 	float Radius = 0.3f;
 
-	/** Angle of the first facette in degrees; the others follow counter-clockwise at even steps. */
+	/**
+	 * Angle of the first facette in degrees, measured from the +X axis; the others follow at even steps
+	 * towards +Y. The canvas draws Y downwards, so a growing angle turns clockwise on screen.
+	 */
 	UPROPERTY(EditAnywhere, BlueprintReadWrite, Category = "RadialArrange", meta = (ClampMin = "0.0", ClampMax = "360.0"))
 	float Angles = 0.0f;
 

@@ -1,6 +1,28 @@
 #include "Widgets/Input/SEditableText.h"
 #include "Widgets/Input/SEditableTextBox.h"
 #include "Rendering/DrawElements.h"
+#include "StandIn/NumericEntryHooks.h"
+
+#include <cmath>
+#include <cstdlib>
+
+TOptional<double> UE::StandIn::ParseTypedNumber(const FString& Text)
+{
+	const FString Trimmed = Text.TrimStartAndEnd();
+	if (Trimmed.IsEmpty())
+	{
+		return TOptional<double>();
+	}
+	const FTCHARToUTF8 Utf8(*Trimmed);
+	const char* Begin = Utf8.Get();
+	char* End = nullptr;
+	const double Parsed = std::strtod(Begin, &End);
+	if (End == Begin || *End != '\0' || !std::isfinite(Parsed))
+	{
+		return TOptional<double>();
+	}
+	return Parsed;
+}
 
 // SEditableText
 

@@ -4,9 +4,13 @@
 #include "Modules/ModuleManager.h"
 #include "PropertyEditorModule.h"
 #include "PropertyHandle.h"
+#include "StandIn/NumericEntryHooks.h"
 #include "StandIn/PropertyEditorHooks.h"
 #include "StandInTesting/SlateDriver.h"
+#include "UObject/UnrealType.h"
 #include "Widgets/Input/SButton.h"
+
+#include <limits>
 
 namespace StandIn
 {
@@ -79,6 +83,35 @@ namespace StandIn
 		{
 			OutError = FString::Printf(TEXT("the property \"%s\" is read-only in the details panel"), *PropertyName);
 			return false;
+		}
+		// A number row commits through its number box, which reads the text as one finite number or refuses
+		// it, and keeps the number within what the property's type holds.
+		const FProperty* Property = Handle->GetProperty();
+		if (CastField<FFloatProperty>(Property) || CastField<FDoubleProperty>(Property) || CastField<FIntProperty>(Property))
+		{
+			const TOptional<double> Number = UE::StandIn::ParseTypedNumber(Value);
+			if (!Number.IsSet())
+			{
+				OutError = FString::Printf(TEXT("the number box of \"%s\" refused the text '%s' (not a finite number); the value stays as it was"),
+					*PropertyName, *Value);
+				return false;
+			}
+			FPropertyAccess::Result Result = FPropertyAccess::Fail;
+			if (CastField<FIntProperty>(Property))
+			{
+				Result = Handle->SetValue(int32(FMath::Clamp(Number.GetValue(), double(std::numeric_limits<int32>::min()), double(std::numeric_limits<int32>::max()))));
+			}
+			else
+			{
+				const double Limit = CastField<FFloatProperty>(Property) ? double(std::numeric_limits<float>::max()) : std::numeric_limits<double>::max();
+				Result = Handle->SetValue(FMath::Clamp(Number.GetValue(), -Limit, Limit));
+			}
+			if (Result != FPropertyAccess::Success)
+			{
+				OutError = FString::Printf(TEXT("the property \"%s\" did not take %s"), *PropertyName, *Value);
+				return false;
+			}
+			return true;
 		}
 		if (Handle->SetValueFromFormattedString(Value) != FPropertyAccess::Success)
 		{

@@ -6,8 +6,6 @@
 #include "GameFramework/Actor.h"
 #include "Library/DMXEntityFixturePatch.h"
 #include "Library/DMXEntityFixtureType.h"
-#include "Misc/FileHelper.h"
-#include "Misc/Paths.h"
 #include "StandIn/CoreUObjectHooks.h"
 
 #include <nlohmann/json.hpp>
@@ -413,7 +411,14 @@ namespace StandIn
 		};
 	}
 
-	bool LoadLevelFromString(FEditorSession& Session, const FString& JsonText, const FString& SourceName, FString& OutError)
+	struct FLevelDescription
+	{
+		FString Prefix;
+		TArray<FFixtureTypeSpec> FixtureTypes;
+		TArray<FActorSpec> Actors;
+	};
+
+	TSharedPtr<const FLevelDescription> ReadLevel(const FString& JsonText, const FString& SourceName, FString& OutError)
 	{
 		const FString Prefix = FString::Printf(TEXT("Level file '%s': "), *SourceName);
 		const std::string Utf8 = TCHAR_TO_UTF8(*JsonText);
@@ -422,26 +427,34 @@ namespace StandIn
 		if (!FJson::sax_parse(Utf8, &SyntaxCheck, nlohmann::detail::input_format_t::json, true, true) || !SyntaxCheck.Error.IsEmpty())
 		{
 			OutError = Prefix + (SyntaxCheck.Error.IsEmpty() ? FString(TEXT("not valid JSON")) : SyntaxCheck.Error);
-			return false;
+			return nullptr;
 		}
 		const FJson Root = FJson::parse(Utf8, nullptr, false, true);
 		if (Root.is_discarded())
 		{
 			OutError = Prefix + TEXT("not valid JSON");
-			return false;
+			return nullptr;
 		}
 
 		FLevelReader Reader;
 		if (!Reader.Read(Root))
 		{
 			OutError = Prefix + Reader.Error;
-			return false;
+			return nullptr;
 		}
+		const TSharedRef<FLevelDescription> Level = MakeShared<FLevelDescription>();
+		Level->Prefix = Prefix;
+		Level->FixtureTypes = MoveTemp(Reader.FixtureTypes);
+		Level->Actors = MoveTemp(Reader.Actors);
+		return Level;
+	}
 
-		// Everything was checked; only now does the world change.
+	bool PlaceLevel(FEditorSession& Session, const FLevelDescription& Level, FString& OutError)
+	{
+		const FString& Prefix = Level.Prefix;
 		TMap<FString, UDMXEntityFixtureType*> Types;
 		TArray<UDMXEntityFixtureType*> DeletedTypes;
-		for (const FFixtureTypeSpec& Desc : Reader.FixtureTypes)
+		for (const FFixtureTypeSpec& Desc : Level.FixtureTypes)
 		{
 			UDMXEntityFixtureType* Type = Session.AddFixtureType(Desc.Name, Desc.Modes);
 			// Mode names as the file writes them: a library made elsewhere may hold two that differ
@@ -460,7 +473,7 @@ namespace StandIn
 		ULevel* InactiveLevel = nullptr;
 		TMap<FString, UDMXEntityFixturePatch*> SharedPatches;
 		TArray<UDMXEntityFixturePatch*> DeletedPatches;
-		for (const FActorSpec& Desc : Reader.Actors)
+		for (const FActorSpec& Desc : Level.Actors)
 		{
 			ULevel* Level = nullptr;
 			if (Desc.bInactiveLevel)
@@ -512,26 +525,5 @@ namespace StandIn
 			Session.DeleteFixtureType(Type);
 		}
 		return true;
-	}
-
-	bool LoadLevelFile(FEditorSession& Session, const FString& Path, FString& OutError)
-	{
-		FString JsonText;
-		if (FPaths::DirectoryExists(Path))
-		{
-			OutError = FString::Printf(TEXT("Level file '%s': this is a folder, not a level file"), *Path);
-			return false;
-		}
-		if (!FPaths::FileExists(Path))
-		{
-			OutError = FString::Printf(TEXT("Level file '%s': the file does not exist"), *Path);
-			return false;
-		}
-		if (!FFileHelper::LoadFileToString(JsonText, *Path))
-		{
-			OutError = FString::Printf(TEXT("Level file '%s': the file cannot be read"), *Path);
-			return false;
-		}
-		return LoadLevelFromString(Session, JsonText, Path, OutError);
 	}
 }

@@ -18,10 +18,16 @@ namespace StandIn
 {
 	class FEditorSession;
 
-	/** False with OutError set to one line naming the file and the problem; the world is then left
-	 *  as it was. */
-	bool LoadLevelFile(FEditorSession& Session, const FString& Path, FString& OutError);
+	/** A level read and checked, not yet in a world. */
+	struct FLevelDescription;
 
-	/** The same from JSON text; SourceName names it in errors. */
-	bool LoadLevelFromString(FEditorSession& Session, const FString& JsonText, const FString& SourceName, FString& OutError);
+	/**
+	 * Reads and checks a level from its JSON text; SourceName names it in errors. The classes it names must
+	 * be registered (the plug-in's runtime module loaded). Null with OutError set to one line naming the
+	 * source and the problem.
+	 */
+	TSharedPtr<const FLevelDescription> ReadLevel(const FString& JsonText, const FString& SourceName, FString& OutError);
+
+	/** Puts a checked level into the session's editor world; false with OutError when an actor cannot be spawned. */
+	bool PlaceLevel(FEditorSession& Session, const FLevelDescription& Level, FString& OutError);
 }

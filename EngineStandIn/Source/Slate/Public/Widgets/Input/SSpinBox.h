@@ -6,6 +6,7 @@
 #include "Framework/SlateDelegates.h"
 #include "Framework/Text/TextLayout.h"
 #include "Rendering/DrawElements.h"
+#include "StandIn/NumericEntryHooks.h"
 #include "Styling/CoreStyle.h"
 #include "Styling/SlateTypes.h"
 #include "Widgets/DeclarativeSyntaxSupport.h"
@@ -471,24 +472,6 @@ protected:
 	}
 
 	/** Parses the typed text; text that is not a number leaves the value as it was. */
-	static TOptional<double> ParseNumber(const FString& InText)
-	{
-		FString Trimmed = InText.TrimStartAndEnd();
-		if (Trimmed.IsEmpty())
-		{
-			return TOptional<double>();
-		}
-		const FTCHARToUTF8 Utf8(*Trimmed);
-		const char* Begin = Utf8.Get();
-		char* End = nullptr;
-		const double Parsed = std::strtod(Begin, &End);
-		if (End == Begin || *End != '\0' || !std::isfinite(Parsed))
-		{
-			return TOptional<double>();
-		}
-		return Parsed;
-	}
-
 	void TextField_OnTextCommitted(const FText& NewText, ETextCommit::Type CommitInfo)
 	{
 		bIsTextEditing = false;
@@ -498,7 +481,7 @@ protected:
 		{
 			return;
 		}
-		const TOptional<double> NewValue = ParseNumber(NewText.ToString());
+		const TOptional<double> NewValue = UE::StandIn::ParseTypedNumber(NewText.ToString());
 		if (NewValue.IsSet())
 		{
 			CommitValue(NewValue.GetValue(), ECommitMethod::CommittedViaTypeIn, CommitInfo);
