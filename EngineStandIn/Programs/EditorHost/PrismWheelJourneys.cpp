@@ -6,7 +6,6 @@
 #include "HAL/FileManager.h"
 #include "InputCoreTypes.h"
 #include "Layout/Geometry.h"
-#include "Misc/FileHelper.h"
 #include "Misc/Paths.h"
 #include "PrismWheel/SZORPrismWheelWidget.h"
 #include "StandIn/NumericEntryHooks.h"

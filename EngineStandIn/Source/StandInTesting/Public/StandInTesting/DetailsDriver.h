@@ -25,8 +25,8 @@ namespace StandIn
 
 	/**
 	 * Types Value into the row of that property as the panel's value widget commits it (through the
-	 * row's property handle). False with a message when the panel shows no such property or the value
-	 * is not one of its type.
+	 * row's property handle; a number row through its number box, which refuses text that is not one
+	 * finite number). False with a message when the panel shows no such property or refused the value.
 	 */
 	bool SetDetailsProperty(const IDetailsView& DetailsView, const FString& PropertyName, const FString& Value, FString& OutError);
 
