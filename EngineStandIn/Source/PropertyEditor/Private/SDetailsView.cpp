@@ -9,6 +9,7 @@
 #include "UObject/Class.h"
 #include "UObject/UnrealType.h"
 #include "Widgets/Input/SButton.h"
+#include "Widgets/Input/SEditableTextBox.h"
 #include "Widgets/Layout/SBox.h"
 #include "Widgets/SBoxPanel.h"
 #include "Widgets/Text/STextBlock.h"
@@ -659,7 +660,10 @@ TSharedRef<SWidget> SDetailsView::MakeRowWidget(const TSharedRef<FDetailRowImpl>
 				Custom.ValueWidget.Widget
 			];
 	}
-	return SNew(SHorizontalBox)
+	// The value box: typing into it takes keyboard focus, Enter sets the property through the row's handle.
+	const TWeakPtr<FDetailRowImpl> WeakRow = Row;
+	TSharedPtr<SEditableTextBox> ValueBox;
+	TSharedRef<SWidget> Widget = SNew(SHorizontalBox)
 		+ SHorizontalBox::Slot()
 		.FillWidth(1.0f - Args.ColumnWidth)
 		[
@@ -669,9 +673,27 @@ TSharedRef<SWidget> SDetailsView::MakeRowWidget(const TSharedRef<FDetailRowImpl>
 		+ SHorizontalBox::Slot()
 		.FillWidth(Args.ColumnWidth)
 		[
-			SNew(STextBlock)
-			.Text_Lambda([Row]() { return FText::FromString(Row->GetValueText()); })
+			SAssignNew(ValueBox, SEditableTextBox)
+			.Text_Lambda([WeakRow]()
+			{
+				const TSharedPtr<FDetailRowImpl> Pinned = WeakRow.Pin();
+				return FText::FromString(Pinned.IsValid() ? Pinned->GetValueText() : FString());
+			})
+			.IsReadOnly(Row->Handle->IsEditConst())
+			.OnTextCommitted_Lambda([WeakRow](const FText& NewText, ETextCommit::Type CommitType)
+			{
+				const TSharedPtr<FDetailRowImpl> Pinned = WeakRow.Pin();
+				const TSharedPtr<SEditableTextBox> Box = Pinned.IsValid() ? Pinned->ValueBox.Pin() : TSharedPtr<SEditableTextBox>();
+				if (!Box.IsValid() || CommitType == ETextCommit::OnCleared)
+				{
+					return;
+				}
+				const bool bSet = Pinned->Handle->SetValueFromFormattedString(NewText.ToString()) == FPropertyAccess::Success;
+				Box->SetError(bSet ? FString() : FString::Printf(TEXT("\"%s\" is not a value of this property"), *NewText.ToString()));
+			})
 		];
+	Row->ValueBox = ValueBox;
+	return Widget;
 }
 
 void SDetailsView::BuildWidgets()
@@ -810,6 +832,10 @@ namespace UE::StandIn
 					if (Row->IsCustom())
 					{
 						RowInfo.Widget = Row->CustomRow->HasWholeRowContent() ? Row->CustomRow->WholeRowWidget.Widget : Row->CustomRow->ValueWidget.Widget;
+					}
+					else
+					{
+						RowInfo.Widget = Row->ValueBox.Pin();
 					}
 				}
 			}

@@ -7,6 +7,7 @@
 #include "StandIn/PropertyEditorHooks.h"
 #include "StandInTesting/SlateDriver.h"
 #include "Widgets/Input/SButton.h"
+#include "Widgets/Input/SEditableTextBox.h"
 
 namespace StandIn
 {
@@ -68,19 +69,52 @@ namespace StandIn
 
 	bool SetDetailsProperty(const IDetailsView& DetailsView, const FString& PropertyName, const FString& Value, FString& OutError)
 	{
-		const TSharedPtr<IPropertyHandle> Handle = UE::StandIn::FindDetailsPropertyHandle(DetailsView, FName(*PropertyName));
 		// Names compare as the engine's do, without case; a property the panel does not show cannot be typed into.
-		if (!Handle.IsValid())
+		const auto FindRow = [&DetailsView, &PropertyName](bool& bOutSectionOpen, TSharedPtr<SWidget>& OutExpander)
+		{
+			UE::StandIn::FDetailsRowInfo Found;
+			for (const UE::StandIn::FDetailsCategoryInfo& Category : UE::StandIn::GetDetailsCategories(DetailsView))
+			{
+				for (const UE::StandIn::FDetailsRowInfo& Row : Category.Rows)
+				{
+					if (!Row.bCustom && Row.Handle.IsValid() && Row.Handle->GetPropertyName() == FName(*PropertyName))
+					{
+						bOutSectionOpen = !Row.bAdvanced || Category.bAdvancedExpanded;
+						OutExpander = Category.AdvancedExpander;
+						return Row;
+					}
+				}
+			}
+			return Found;
+		};
+		bool bSectionOpen = true;
+		TSharedPtr<SWidget> Expander;
+		UE::StandIn::FDetailsRowInfo Row = FindRow(bSectionOpen, Expander);
+		if (!Row.Handle.IsValid() || !Row.Widget.IsValid())
 		{
 			OutError = FString::Printf(TEXT("the details panel shows no property \"%s\""), *PropertyName);
 			return false;
 		}
-		if (Handle->IsEditConst())
+		if (Row.Handle->IsEditConst())
 		{
 			OutError = FString::Printf(TEXT("the property \"%s\" is read-only in the details panel"), *PropertyName);
 			return false;
 		}
-		if (Handle->SetValueFromFormattedString(Value) != FPropertyAccess::Success)
+		// A row of a closed advanced section is reached as a user reaches it: open the section, type, close it again.
+		const bool bOpened = !bSectionOpen && Expander.IsValid() && ClickWidget(Expander.ToSharedRef());
+		const TSharedRef<SEditableTextBox> Box = StaticCastSharedRef<SEditableTextBox>(Row.Widget.ToSharedRef());
+		const bool bTyped = TypeText(Box, Value);
+		const bool bRefused = !bTyped || Box->HasError();
+		if (bOpened)
+		{
+			// The panel may have been rebuilt by the change: close the section through its current expander.
+			FindRow(bSectionOpen, Expander);
+			if (bSectionOpen && Expander.IsValid())
+			{
+				ClickWidget(Expander.ToSharedRef());
+			}
+		}
+		if (bRefused)
 		{
 			OutError = FString::Printf(TEXT("\"%s\" is not a value of the property \"%s\""), *Value, *PropertyName);
 			return false;
