@@ -50,8 +50,8 @@ elseif(CASE STREQUAL "overwrite-answers")
 	expect_contains("${out}" "  #11 x=0.7000 y=0.1536 r=0.1000 selected\n  selection: 6, 7, 8, 9, 10, 11\n  undo history: Generate | Generate\n")
 	expect_contains("${out}" "  Answered: Cancel\n  #0 x=0.9000")
 	expect_contains("${out}" "  Answered: Yes\n  #0 x=0.9000 y=0.5000 r=0.1000 selected\n  #1 x=0.1000 y=0.5000 r=0.1000 selected\n  selection: 0, 1\n")
-	# Cancel changes nothing, but its transaction was opened and closed, as the editor's undo history shows.
-	expect_contains("${out}" "  undo history: Generate | Generate | Generate | Set Facette Count | Generate\n")
+	# Cancel changed nothing, so its transaction recorded nothing and the editor keeps no step of it.
+	expect_contains("${out}" "  undo history: Generate | Generate | Set Facette Count | Generate\n")
 elseif(CASE STREQUAL "unanswered")
 	run_host(1 --prism-wheel --generate --clear-all --details)
 	expect_contains("${out}" "  Question (YesNo): Do you want to remove all facettes?
@@ -71,8 +71,28 @@ elseif(CASE STREQUAL "with-canvas-edits")
 		message(FATAL_ERROR "missing the canvas picture after --generate")
 	endif()
 elseif(CASE STREQUAL "clear-all")
-	run_host(0 --prism-wheel --generate --answer Yes --clear-all --clear-all)
-	expect_contains("${out}" "  Answered: Yes\n  selection: (none)\n  undo history: Generate | Clear all\n")
+	# Answers that change nothing leave no undo step: the undo after them takes back the move before them,
+	# and the redo list survives them.
+	file(WRITE ${WORK}/two.json "{\"facettes\": [[0.3, 0.3, 0.08], [0.5, 0.5, 0.1]], \"selected\": [1]}")
+	run_host(0 --prism-wheel ${WORK}/two.json --drag 300,300:350,330 --answer No --clear-all --answer Cancel --generate --undo
+		--answer No --clear-all --redo --answer Yes --clear-all --clear-all)
+	expect_contains("${out}" "  Answered: Cancel\n  #0 x=0.3000 y=0.3000 r=0.0800\n  #1 x=0.6000 y=0.5600 r=0.1000 selected\n  selection: 1\n  undo history: Move Facettes\n")
+	expect_contains("${out}" "Edit 6: --undo -> done\n  zoom 1.0000 pan 0.0000,0.0000\n  #0 x=0.3000 y=0.3000 r=0.0800\n  #1 x=0.5000 y=0.5000 r=0.1000 selected\n")
+	expect_contains("${out}" "  Answered: No\n  #0 x=0.3000 y=0.3000 r=0.0800\n  #1 x=0.5000 y=0.5000 r=0.1000 selected\n  selection: 1\n  undo history: (none)\n  redo: Move Facettes\n")
+	expect_contains("${out}" "Edit 9: --redo -> done\n  zoom 1.0000 pan 0.0000,0.0000\n  #0 x=0.3000 y=0.3000 r=0.0800\n  #1 x=0.6000 y=0.5600 r=0.1000 selected\n")
+	# Clear all on an empty wheel asks nothing and changes nothing.
+	expect_contains("${out}" "Edit 12: --clear-all\nClicked \"Clear all\" in the details tab.\n  selection: (none)\n  undo history: Move Facettes | Clear all\n  redo: (none)\n")
+elseif(CASE STREQUAL "focus")
+	# Typing into a details row or clicking a details button takes the keyboard from the canvas until a press on it.
+	file(WRITE ${WORK}/two.json "{\"facettes\": [[0.3, 0.3, 0.08], [0.5, 0.5, 0.1]], \"selected\": []}")
+	run_host(0 --prism-wheel ${WORK}/two.json --click 300,300 --set-property FacetteCount=3 --key Delete --key Escape --click 300,300 --key Escape
+		--click 300,300 --answer No --generate --key Delete --click 300,300 --key Delete)
+	expect_contains("${out}" "Edit 3: --key Delete -> not handled\n  zoom 1.0000 pan 0.0000,0.0000\n  #0 x=0.3000 y=0.3000 r=0.0800\n  #1 x=0.5000 y=0.5000 r=0.1000 selected\n")
+	expect_contains("${out}" "Edit 4: --key Escape -> not handled\n")
+	expect_contains("${out}" "Edit 6: --key Escape -> handled\n  zoom 1.0000 pan 0.0000,0.0000\n  #0 x=0.3000 y=0.3000 r=0.0800\n  #1 x=0.5000 y=0.5000 r=0.1000\n  selection: (none)\n")
+	expect_contains("${out}" "Edit 10: --key Delete -> not handled\n")
+	expect_contains("${out}" "Edit 12: --key Delete -> handled\n")
+	expect_contains("${out}" "  undo history: Set Facette Count | Generate | Delete\n")
 elseif(CASE STREQUAL "unused-answer")
 	run_host(1 --prism-wheel --answer Yes --generate)
 	expect_contains("${err}" "EditorHost: 1 answer(s) given with --answer found no question")
@@ -87,7 +107,7 @@ elseif(CASE STREQUAL "set-property")
 	expect_contains("${err}" "EditorHost: --set-property NoSuchThing=1: the details panel shows no property \"NoSuchThing\"")
 	# Text that is not a finite number is refused as the number box refuses it; nothing changed and the run stops.
 	run_host(1 --prism-wheel --set-property FacetteSize=nan --set-property FacetteSize=0.5)
-	expect_contains("${err}" "EditorHost: --set-property FacetteSize=nan: the number box of \"FacetteSize\" refused the text 'nan'")
+	expect_contains("${err}" "EditorHost: --set-property FacetteSize=nan: \"nan\" is not a value of the property \"FacetteSize\"")
 	expect_contains("${out}" "Edit 1: --set-property FacetteSize=nan\n  selection: (none)\n  undo history: (none)\n")
 	expect_missing("${out}" "Edit 2")
 elseif(CASE STREQUAL "thumbnail")

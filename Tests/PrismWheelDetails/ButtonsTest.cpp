@@ -138,6 +138,7 @@ TEST_F(FPrismWheelDetailsTest, GenerateOverAnExistingWheelAsksAndFollowsTheAnswe
 	}
 	EXPECT_EQ(Wheel->Facettes.Num(), 2);
 	EXPECT_EQ(Sorted(Wheel->SelectedCircles), TArray<int32>({0, 1}));
+	EXPECT_TRUE(UndoTitles().IsEmpty()) << "a transaction that recorded nothing is no undo step";
 
 	// No: the ring is appended and only the new facettes are selected.
 	StandIn::AnswerNextMessageDialog(EAppReturnType::No);
@@ -156,10 +157,14 @@ TEST_F(FPrismWheelDetailsTest, GenerateOverAnExistingWheelAsksAndFollowsTheAnswe
 	EXPECT_EQ(Wheel->Facettes[0].X, double(0.9f));
 	EXPECT_EQ(Sorted(Wheel->SelectedCircles), TArray<int32>({0, 1, 2, 3}));
 
-	// Each answered edit is its own undo step: undoing Yes brings back the appended wheel.
+	// Each answered edit is its own undo step: undoing Yes brings back the appended wheel, undoing No the first one.
 	ASSERT_TRUE(Session->Undo());
 	EXPECT_EQ(Wheel->Facettes.Num(), 6);
 	EXPECT_EQ(Sorted(Wheel->SelectedCircles), TArray<int32>({2, 3, 4, 5}));
+	ASSERT_TRUE(Session->Undo());
+	EXPECT_EQ(Wheel->Facettes.Num(), 2);
+	EXPECT_EQ(Sorted(Wheel->SelectedCircles), TArray<int32>({0, 1}));
+	EXPECT_FALSE(Session->Undo());
 }
 
 TEST_F(FPrismWheelDetailsTest, AnUnansweredOverwriteQuestionChangesNothing)
@@ -185,6 +190,7 @@ TEST_F(FPrismWheelDetailsTest, ClearAllAsksAndEmptiesTheWheelInOneUndoStep)
 	EXPECT_EQ(Wheel->SelectedCircles.Num(), 2);
 	EXPECT_FALSE(Package->IsDirty());
 	EXPECT_TRUE(Session->HasLogLine(TEXT("Clear All Facettes!"), ELogVerbosity::Log));
+	EXPECT_TRUE(UndoTitles().IsEmpty());
 
 	StandIn::AnswerNextMessageDialog(EAppReturnType::Yes);
 	ASSERT_TRUE(Click(TEXT("Clear all")));
@@ -198,11 +204,22 @@ TEST_F(FPrismWheelDetailsTest, ClearAllAsksAndEmptiesTheWheelInOneUndoStep)
 	EXPECT_EQ(UE::StandIn::GetAssetCreatedCount(Wheel), 1) << "only the answer Yes tells the content browser";
 
 	const TArray<FString> Titles = UndoTitles();
-	ASSERT_FALSE(Titles.IsEmpty());
-	EXPECT_TRUE(Titles.Last().Equals(TEXT("Clear all"), ESearchCase::CaseSensitive));
+	ASSERT_EQ(Titles.Num(), 1);
+	EXPECT_TRUE(Titles[0].Equals(TEXT("Clear all"), ESearchCase::CaseSensitive));
 	ASSERT_TRUE(Session->Undo());
 	EXPECT_EQ(Wheel->Facettes.Num(), 4);
 	EXPECT_EQ(Sorted(Wheel->SelectedCircles), TArray<int32>({1, 3}));
+
+	// Clearing the emptied wheel changes nothing: no step, and the undone one can still be redone.
+	ASSERT_TRUE(Session->Redo());
+	ASSERT_TRUE(Click(TEXT("Clear all")));
+	EXPECT_EQ(UndoTitles().Num(), 1);
+	ASSERT_TRUE(Session->Undo());
+	StandIn::AnswerNextMessageDialog(EAppReturnType::No);
+	ASSERT_TRUE(Click(TEXT("Clear all")));
+	EXPECT_TRUE(UndoTitles().IsEmpty());
+	EXPECT_TRUE(Session->Redo()) << "a step that recorded nothing keeps the redo list";
+	EXPECT_EQ(Wheel->Facettes.Num(), 0);
 }
 
 TEST_F(FPrismWheelDetailsTest, ClearAllOnAnEmptyWheelAsksNothingAndStillLogs)
@@ -213,4 +230,5 @@ TEST_F(FPrismWheelDetailsTest, ClearAllOnAnEmptyWheelAsksNothingAndStillLogs)
 	EXPECT_EQ(Wheel->Facettes.Num(), 0);
 	EXPECT_TRUE(Session->HasLogLine(TEXT("Clear All Facettes!"), ELogVerbosity::Log));
 	EXPECT_FALSE(GEditor->IsTransactionActive()) << "the transaction is closed in every case";
+	EXPECT_TRUE(UndoTitles().IsEmpty());
 }

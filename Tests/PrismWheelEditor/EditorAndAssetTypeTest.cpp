@@ -3,6 +3,8 @@
 #include "Editor.h"
 #include "Framework/Docking/TabManager.h"
 #include "IDetailsView.h"
+#include "StandInTesting/DetailsDriver.h"
+#include "StandInTesting/DialogDriver.h"
 #include "Internationalization/Text.h"
 #include "Styling/AppStyle.h"
 #include "Toolkits/IToolkitHost.h"
@@ -272,4 +274,50 @@ TEST_F(PrismWheelEditor, EditsOnTheEditorsCanvasUndoAndRedoTheWholeAsset)
 	EXPECT_EQ(FWheelState::Of(Wheel), Reselected);
 	ASSERT_TRUE(Session.Redo());
 	EXPECT_EQ(FWheelState::Of(Wheel), Deleted);
+}
+
+TEST_F(PrismWheelEditor, TheDetailsTabTakesTheKeyboardAndItsUnchangedAnswersLeaveNoUndoStep)
+{
+	const TSharedRef<SZORPrismWheelWidget> Canvas = OpenCanvas();
+	const TSharedPtr<SDockTab> DetailsTab = StandIn::FindOpenTab(*StandIn::FindAssetEditorsFor(Wheel)[0], TEXT("PrismWheelDetailsTab"));
+	ASSERT_TRUE(DetailsTab.IsValid());
+	const TSharedRef<IDetailsView> Details = StaticCastSharedRef<IDetailsView>(DetailsTab->GetContent());
+	const auto Press = [](const FKey& Key)
+	{
+		return FSlateApplication::Get().ProcessKeyDownEvent(FKeyEvent(Key, FModifierKeysState(), 0, false, 0, 0));
+	};
+
+	Click(Canvas, CanvasPoint(0.5, 0.5));
+	const FWheelState Before = FWheelState::Of(Wheel);
+	Drag(Canvas, CanvasPoint(0.5, 0.5), CanvasPoint(0.6, 0.5));
+	ASSERT_NE(FWheelState::Of(Wheel), Before);
+
+	// Cancel on Generate and No on Clear all change nothing: the next undo takes back the move.
+	StandIn::AnswerNextMessageDialog(EAppReturnType::Cancel);
+	ASSERT_TRUE(StandIn::ClickDetailsButton(*Details, TEXT("Generate")));
+	StandIn::AnswerNextMessageDialog(EAppReturnType::No);
+	ASSERT_TRUE(StandIn::ClickDetailsButton(*Details, TEXT("Clear all")));
+	ASSERT_TRUE(Session.Undo());
+	EXPECT_EQ(FWheelState::Of(Wheel), Before);
+	EXPECT_FALSE(Session.Undo());
+
+	// The button took the keyboard: the canvas hears no key until it is pressed again.
+	EXPECT_FALSE(Canvas->HasKeyboardFocus());
+	EXPECT_FALSE(Press(EKeys::Escape));
+	EXPECT_FALSE(Press(EKeys::Delete));
+	EXPECT_EQ(FWheelState::Of(Wheel), Before);
+	Click(Canvas, CanvasPoint(0.5, 0.5));
+	EXPECT_TRUE(Press(EKeys::Escape));
+	EXPECT_TRUE(Selection().IsEmpty());
+
+	// So does typing into a row.
+	Click(Canvas, CanvasPoint(0.5, 0.5));
+	FString Error;
+	ASSERT_TRUE(StandIn::SetDetailsProperty(*Details, TEXT("FacetteCount"), TEXT("3"), Error)) << Utf8(Error);
+	EXPECT_EQ(Wheel->FacetteCount, 3);
+	EXPECT_FALSE(Press(EKeys::Delete));
+	EXPECT_EQ(Wheel->Facettes.Num(), 5);
+	Click(Canvas, CanvasPoint(0.5, 0.5));
+	EXPECT_TRUE(Press(EKeys::Delete));
+	EXPECT_EQ(Wheel->Facettes.Num(), 4);
 }

@@ -3,6 +3,7 @@
 #include "AssetDefinition.h"
 #include "Editor.h"
 #include "Editor/TransBuffer.h"
+#include "Framework/Application/SlateApplication.h"
 #include "HAL/FileManager.h"
 #include "InputCoreTypes.h"
 #include "Layout/Geometry.h"
@@ -304,7 +305,8 @@ namespace PrismWheelJourneys
 			{
 				const FKey Key = Edit.KeyName.Equals(TEXT("Delete"), ESearchCase::CaseSensitive) ? EKeys::Delete
 					: Edit.KeyName.Equals(TEXT("BackSpace"), ESearchCase::CaseSensitive) ? EKeys::BackSpace : EKeys::Escape;
-				return StandIn::KeyDownOn(Widget, Key).IsEventHandled();
+				// The keyboard goes to the widget with keyboard focus, the canvas only once a press on it gave it focus.
+				return FSlateApplication::Get().ProcessKeyDownEvent(FKeyEvent(Key, FModifierKeysState(), 0, false, 0, 0));
 			}
 			}
 			return false;
@@ -556,7 +558,7 @@ void EditorHost::AddPrismWheelOptions(TArray<FHostOption>& Options)
 		{TEXT("--drag"), TEXT("X1,Y1:X2,Y2[:shift|:ctrl|:shift+ctrl]"), TEXT("a left drag (press, ten moves, release)")},
 		{TEXT("--pan"), TEXT("X1,Y1:X2,Y2"), TEXT("the same with the right button")},
 		{TEXT("--wheel"), TEXT("X,Y:NOTCHES"), TEXT("turns the mouse wheel over the canvas")},
-		{TEXT("--key"), TEXT("Delete|BackSpace|Escape"), TEXT("presses the key on the canvas")},
+		{TEXT("--key"), TEXT("Delete|BackSpace|Escape"), TEXT("presses the key; it goes to the widget with keyboard focus (the canvas after a press on it)")},
 		{TEXT("--undo"), nullptr, TEXT("the editor's undo")},
 		{TEXT("--redo"), nullptr, TEXT("the editor's redo")},
 	};

@@ -5,13 +5,17 @@
 #include "Modules/ModuleManager.h"
 #include "PropertyEditorModule.h"
 #include "ScopedTransaction.h"
+#include "StandIn/NumericEntryHooks.h"
 #include "StandIn/PropertyEditorHooks.h"
 #include "UObject/Class.h"
 #include "UObject/UnrealType.h"
 #include "Widgets/Input/SButton.h"
+#include "Widgets/Input/SEditableTextBox.h"
 #include "Widgets/Layout/SBox.h"
 #include "Widgets/SBoxPanel.h"
 #include "Widgets/Text/STextBlock.h"
+
+#include <limits>
 
 namespace
 {
@@ -638,6 +642,31 @@ void SDetailsView::BuildLayout()
 	Layout->AddDefaultRows();
 }
 
+namespace
+{
+	/** A number row reads the text as its number box does (one finite number, else refused); other rows as text. */
+	bool CommitTypedValue(IPropertyHandle& Handle, const FString& Text)
+	{
+		const FProperty* Property = Handle.GetProperty();
+		const bool bInteger = CastField<FIntProperty>(Property) != nullptr;
+		if (!bInteger && !CastField<FFloatProperty>(Property) && !CastField<FDoubleProperty>(Property))
+		{
+			return Handle.SetValueFromFormattedString(Text) == FPropertyAccess::Success;
+		}
+		const TOptional<double> Number = UE::StandIn::ParseTypedNumber(Text);
+		if (!Number.IsSet())
+		{
+			return false;
+		}
+		if (bInteger)
+		{
+			return Handle.SetValue(int32(FMath::Clamp(Number.GetValue(), double(std::numeric_limits<int32>::min()), double(std::numeric_limits<int32>::max())))) == FPropertyAccess::Success;
+		}
+		const double Limit = CastField<FFloatProperty>(Property) ? double(std::numeric_limits<float>::max()) : std::numeric_limits<double>::max();
+		return Handle.SetValue(FMath::Clamp(Number.GetValue(), -Limit, Limit)) == FPropertyAccess::Success;
+	}
+}
+
 TSharedRef<SWidget> SDetailsView::MakeRowWidget(const TSharedRef<FDetailRowImpl>& Row) const
 {
 	if (Row->IsCustom())
@@ -659,7 +688,10 @@ TSharedRef<SWidget> SDetailsView::MakeRowWidget(const TSharedRef<FDetailRowImpl>
 				Custom.ValueWidget.Widget
 			];
 	}
-	return SNew(SHorizontalBox)
+	// The value box: typing into it takes keyboard focus, Enter sets the property through the row's handle.
+	const TWeakPtr<FDetailRowImpl> WeakRow = Row;
+	TSharedPtr<SEditableTextBox> ValueBox;
+	TSharedRef<SWidget> Widget = SNew(SHorizontalBox)
 		+ SHorizontalBox::Slot()
 		.FillWidth(1.0f - Args.ColumnWidth)
 		[
@@ -669,9 +701,26 @@ TSharedRef<SWidget> SDetailsView::MakeRowWidget(const TSharedRef<FDetailRowImpl>
 		+ SHorizontalBox::Slot()
 		.FillWidth(Args.ColumnWidth)
 		[
-			SNew(STextBlock)
-			.Text_Lambda([Row]() { return FText::FromString(Row->GetValueText()); })
+			SAssignNew(ValueBox, SEditableTextBox)
+			.Text_Lambda([WeakRow]()
+			{
+				const TSharedPtr<FDetailRowImpl> Pinned = WeakRow.Pin();
+				return FText::FromString(Pinned.IsValid() ? Pinned->GetValueText() : FString());
+			})
+			.IsReadOnly(Row->Handle->IsEditConst())
+			.OnTextCommitted_Lambda([WeakRow](const FText& NewText, ETextCommit::Type CommitType)
+			{
+				const TSharedPtr<FDetailRowImpl> Pinned = WeakRow.Pin();
+				const TSharedPtr<SEditableTextBox> Box = Pinned.IsValid() ? Pinned->ValueBox.Pin() : TSharedPtr<SEditableTextBox>();
+				if (!Box.IsValid() || CommitType == ETextCommit::OnCleared)
+				{
+					return;
+				}
+				Box->SetError(CommitTypedValue(*Pinned->Handle, NewText.ToString()) ? FString() : FString::Printf(TEXT("\"%s\" is not a value of this property"), *NewText.ToString()));
+			})
 		];
+	Row->ValueBox = ValueBox;
+	return Widget;
 }
 
 void SDetailsView::BuildWidgets()
@@ -810,6 +859,10 @@ namespace UE::StandIn
 					if (Row->IsCustom())
 					{
 						RowInfo.Widget = Row->CustomRow->HasWholeRowContent() ? Row->CustomRow->WholeRowWidget.Widget : Row->CustomRow->ValueWidget.Widget;
+					}
+					else
+					{
+						RowInfo.Widget = Row->ValueBox.Pin();
 					}
 				}
 			}

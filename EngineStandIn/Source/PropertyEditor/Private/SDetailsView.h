@@ -14,6 +14,7 @@
 #include "Widgets/DeclarativeSyntaxSupport.h"
 
 class FDetailLayoutImpl;
+class SEditableTextBox;
 class SVerticalBox;
 
 class FPropertyHandleImpl : public IPropertyHandle
@@ -73,6 +74,8 @@ public:
 	TSharedPtr<FDetailWidgetRow> CustomRow;
 	EPropertyLocation::Type Location = EPropertyLocation::Default;
 	TOptional<FText> DisplayNameOverride;
+	/** The box the panel shows the property's value in (property rows, once built). */
+	TWeakPtr<SEditableTextBox> ValueBox;
 
 	bool IsCustom() const
 	{

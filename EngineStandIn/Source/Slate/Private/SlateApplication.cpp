@@ -219,6 +219,20 @@ TSharedPtr<SWidget> FSlateApplication::GetKeyboardFocusedWidget() const
 	return UE::StandIn::GetKeyboardFocusedWidget();
 }
 
+bool FSlateApplication::ProcessKeyDownEvent(const FKeyEvent& InKeyEvent)
+{
+	// Keys go down the focus path only: a widget without keyboard focus never sees them.
+	for (TSharedPtr<SWidget> Widget = UE::StandIn::GetKeyboardFocusedWidget(); Widget.IsValid(); Widget = Widget->GetParentWidget())
+	{
+		const FGeometry Geometry = FGeometry::MakeRoot(Widget->GetDesiredSize(), FSlateLayoutTransform());
+		if (Widget->OnKeyDown(Geometry, InKeyEvent).IsEventHandled())
+		{
+			return true;
+		}
+	}
+	return false;
+}
+
 bool FSlateApplication::HasFocusedDescendants(const TSharedRef<const SWidget>& Widget) const
 {
 	return Widget->HasFocusedDescendants();

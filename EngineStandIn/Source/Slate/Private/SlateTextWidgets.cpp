@@ -1,5 +1,6 @@
 #include "Widgets/Input/SEditableText.h"
 #include "Widgets/Input/SEditableTextBox.h"
+#include "Framework/Application/SlateApplication.h"
 #include "Rendering/DrawElements.h"
 #include "StandIn/NumericEntryHooks.h"
 
@@ -129,6 +130,11 @@ void SEditableText::Commit(ETextCommit::Type CommitType)
 		bAllSelected = SelectAllTextOnCommit.Get(false);
 	}
 	OnTextCommitted.ExecuteIfBound(Committed, CommitType);
+	// Enter hands the keyboard back: the box keeps no focus after its commit.
+	if (CommitType == ETextCommit::OnEnter && bLeaveEditing && HasKeyboardFocus() && FSlateApplication::IsInitialized())
+	{
+		FSlateApplication::Get().ClearKeyboardFocus(EFocusCause::Cleared);
+	}
 }
 
 FReply SEditableText::OnFocusReceived(const FGeometry& MyGeometry, const FFocusEvent& InFocusEvent)

@@ -4,13 +4,10 @@
 #include "Modules/ModuleManager.h"
 #include "PropertyEditorModule.h"
 #include "PropertyHandle.h"
-#include "StandIn/NumericEntryHooks.h"
 #include "StandIn/PropertyEditorHooks.h"
 #include "StandInTesting/SlateDriver.h"
-#include "UObject/UnrealType.h"
 #include "Widgets/Input/SButton.h"
-
-#include <limits>
+#include "Widgets/Input/SEditableTextBox.h"
 
 namespace StandIn
 {
@@ -72,48 +69,52 @@ namespace StandIn
 
 	bool SetDetailsProperty(const IDetailsView& DetailsView, const FString& PropertyName, const FString& Value, FString& OutError)
 	{
-		const TSharedPtr<IPropertyHandle> Handle = UE::StandIn::FindDetailsPropertyHandle(DetailsView, FName(*PropertyName));
 		// Names compare as the engine's do, without case; a property the panel does not show cannot be typed into.
-		if (!Handle.IsValid())
+		const auto FindRow = [&DetailsView, &PropertyName](bool& bOutSectionOpen, TSharedPtr<SWidget>& OutExpander)
+		{
+			UE::StandIn::FDetailsRowInfo Found;
+			for (const UE::StandIn::FDetailsCategoryInfo& Category : UE::StandIn::GetDetailsCategories(DetailsView))
+			{
+				for (const UE::StandIn::FDetailsRowInfo& Row : Category.Rows)
+				{
+					if (!Row.bCustom && Row.Handle.IsValid() && Row.Handle->GetPropertyName() == FName(*PropertyName))
+					{
+						bOutSectionOpen = !Row.bAdvanced || Category.bAdvancedExpanded;
+						OutExpander = Category.AdvancedExpander;
+						return Row;
+					}
+				}
+			}
+			return Found;
+		};
+		bool bSectionOpen = true;
+		TSharedPtr<SWidget> Expander;
+		UE::StandIn::FDetailsRowInfo Row = FindRow(bSectionOpen, Expander);
+		if (!Row.Handle.IsValid() || !Row.Widget.IsValid())
 		{
 			OutError = FString::Printf(TEXT("the details panel shows no property \"%s\""), *PropertyName);
 			return false;
 		}
-		if (Handle->IsEditConst())
+		if (Row.Handle->IsEditConst())
 		{
 			OutError = FString::Printf(TEXT("the property \"%s\" is read-only in the details panel"), *PropertyName);
 			return false;
 		}
-		// A number row commits through its number box, which reads the text as one finite number or refuses
-		// it, and keeps the number within what the property's type holds.
-		const FProperty* Property = Handle->GetProperty();
-		if (CastField<FFloatProperty>(Property) || CastField<FDoubleProperty>(Property) || CastField<FIntProperty>(Property))
+		// A row of a closed advanced section is reached as a user reaches it: open the section, type, close it again.
+		const bool bOpened = !bSectionOpen && Expander.IsValid() && ClickWidget(Expander.ToSharedRef());
+		const TSharedRef<SEditableTextBox> Box = StaticCastSharedRef<SEditableTextBox>(Row.Widget.ToSharedRef());
+		const bool bTyped = TypeText(Box, Value);
+		const bool bRefused = !bTyped || Box->HasError();
+		if (bOpened)
 		{
-			const TOptional<double> Number = UE::StandIn::ParseTypedNumber(Value);
-			if (!Number.IsSet())
+			// The panel may have been rebuilt by the change: close the section through its current expander.
+			FindRow(bSectionOpen, Expander);
+			if (bSectionOpen && Expander.IsValid())
 			{
-				OutError = FString::Printf(TEXT("the number box of \"%s\" refused the text '%s' (not a finite number); the value stays as it was"),
-					*PropertyName, *Value);
-				return false;
+				ClickWidget(Expander.ToSharedRef());
 			}
-			FPropertyAccess::Result Result = FPropertyAccess::Fail;
-			if (CastField<FIntProperty>(Property))
-			{
-				Result = Handle->SetValue(int32(FMath::Clamp(Number.GetValue(), double(std::numeric_limits<int32>::min()), double(std::numeric_limits<int32>::max()))));
-			}
-			else
-			{
-				const double Limit = CastField<FFloatProperty>(Property) ? double(std::numeric_limits<float>::max()) : std::numeric_limits<double>::max();
-				Result = Handle->SetValue(FMath::Clamp(Number.GetValue(), -Limit, Limit));
-			}
-			if (Result != FPropertyAccess::Success)
-			{
-				OutError = FString::Printf(TEXT("the property \"%s\" did not take %s"), *PropertyName, *Value);
-				return false;
-			}
-			return true;
 		}
-		if (Handle->SetValueFromFormattedString(Value) != FPropertyAccess::Success)
+		if (bRefused)
 		{
 			OutError = FString::Printf(TEXT("\"%s\" is not a value of the property \"%s\""), *Value, *PropertyName);
 			return false;

@@ -101,6 +101,29 @@ namespace StandIn
 		}
 	}
 
+	namespace
+	{
+		/**
+		 * What Slate does after a press whose handlers chose no focus: the innermost widget under the pointer
+		 * that takes keyboard focus gets it; with none, no widget keeps it.
+		 */
+		void FocusUnderPointer(const TSharedRef<SWidget>& Pressed)
+		{
+			for (TSharedPtr<SWidget> Current = Pressed; Current.IsValid(); Current = Current->GetParentWidget())
+			{
+				if (Current->SupportsKeyboardFocus())
+				{
+					FocusWidget(Current.ToSharedRef());
+					return;
+				}
+			}
+			if (FSlateApplication::IsInitialized())
+			{
+				FSlateApplication::Get().ClearKeyboardFocus(EFocusCause::Mouse);
+			}
+		}
+	}
+
 	TArray<TSharedRef<SWidget>> GetAllWidgets(const TSharedRef<SWidget>& Root)
 	{
 		TArray<TSharedRef<SWidget>> Result;
@@ -194,6 +217,10 @@ namespace StandIn
 				return Target.OnMouseButtonDown(Geometry, MakeMouseEvent(Center, Center, true));
 			});
 		RouteReply(DownReply);
+		if (!DownReply.GetUserFocusRecepient().IsValid())
+		{
+			FocusUnderPointer(Widget);
+		}
 		const FPointerEvent UpEvent = MakeMouseEvent(Center, Center, false);
 		TSharedPtr<SWidget> Captor = DownReply.GetMouseCaptor();
 		FReply UpReply = FReply::Unhandled();

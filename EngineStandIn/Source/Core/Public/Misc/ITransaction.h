@@ -18,6 +18,8 @@ public:
 	virtual void SetPrimaryObject(UObject* Object) { (void)Object; }
 	virtual void SnapshotObject(UObject* Object) { (void)Object; }
 	virtual bool ContainsPieObjects() const { return false; }
+	/** A transaction that recorded nothing (or only play-in-editor objects) is not put in the undo buffer. */
+	virtual bool IsTransient() const = 0;
 	virtual void Apply() {}
 	virtual void Finalize() {}
 	virtual void BeginOperation() {}

@@ -26,7 +26,7 @@ namespace UE::StandIn
 		/** The value the row shows (property rows). */
 		FString Value;
 		TSharedPtr<IPropertyHandle> Handle;
-		/** The row's widget: a custom row's content, or the property row. */
+		/** The row's widget: a custom row's content, or the property row's value box. */
 		TSharedPtr<SWidget> Widget;
 	};
 

@@ -24,9 +24,9 @@ namespace StandIn
 	int32 ExpandAllAdvancedSections(const IDetailsView& DetailsView);
 
 	/**
-	 * Types Value into the row of that property as the panel's value widget commits it (through the
-	 * row's property handle; a number row through its number box, which refuses text that is not one
-	 * finite number). False with a message when the panel shows no such property or refused the value.
+	 * Types Value into the value box of that property's row and presses Enter, as a user does: the box takes
+	 * keyboard focus (a closed advanced section is opened for it and closed again) and commits through the
+	 * row's property handle. False with a message when the panel shows no such property or refuses the value.
 	 */
 	bool SetDetailsProperty(const IDetailsView& DetailsView, const FString& PropertyName, const FString& Value, FString& OutError);
 

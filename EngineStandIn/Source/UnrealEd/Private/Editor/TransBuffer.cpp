@@ -103,6 +103,11 @@ bool FTransaction::ContainsPieObjects() const
 	return false;
 }
 
+bool FTransaction::IsTransient() const
+{
+	return Records.Num() == 0 || ContainsPieObjects();
+}
+
 void FTransaction::RemoveRecords(int32 Count)
 {
 	Count = FMath::Min(Count, Records.Num());
@@ -193,11 +198,14 @@ int32 UTransBuffer::Begin(const TCHAR* SessionContext, const FText& Description)
 	const int32 Result = ActiveCount;
 	if (ActiveCount++ == 0)
 	{
-		// A new step drops what was undone before it.
-		if (UndoCount)
+		// A new step drops what was undone before it; kept aside in case the step ends up not recorded.
+		RemovedTransactions.Reset();
+		PreviousUndoCount = UndoCount;
+		for (int32 Index = UndoBuffer.Num() - UndoCount; Index < UndoBuffer.Num(); ++Index)
 		{
-			UndoBuffer.RemoveAt(UndoBuffer.Num() - UndoCount, UndoCount);
+			RemovedTransactions.Add(UndoBuffer[Index]);
 		}
+		UndoBuffer.RemoveAt(UndoBuffer.Num() - UndoCount, UndoCount);
 		UndoCount = 0;
 		TSharedRef<FTransaction> Transaction = MakeShared<FTransaction>(SessionContext, Description, true);
 		UndoBuffer.Add(Transaction);
@@ -218,8 +226,13 @@ int32 UTransBuffer::End()
 			if (GUndo)
 			{
 				GUndo->EndOperation();
+				if (GUndo->IsTransient())
+				{
+					DropActiveTransaction();
+				}
 			}
 			GUndo = nullptr;
+			RemovedTransactions.Reset();
 			UndoBufferChangedDelegate.Broadcast();
 		}
 		ActiveRecordCounts.Pop();
@@ -234,7 +247,8 @@ void UTransBuffer::Cancel(int32 StartIndex)
 		if (StartIndex == 0)
 		{
 			GUndo = nullptr;
-			UndoBuffer.Pop();
+			DropActiveTransaction();
+			RemovedTransactions.Reset();
 			UndoBufferChangedDelegate.Broadcast();
 		}
 		else
@@ -250,6 +264,14 @@ void UTransBuffer::Cancel(int32 StartIndex)
 		ActiveCount = StartIndex;
 		ActiveRecordCounts.SetNum(StartIndex);
 	}
+}
+
+void UTransBuffer::DropActiveTransaction()
+{
+	// Gone without a trace: what could be redone before it can be redone again.
+	UndoBuffer.Pop();
+	UndoBuffer.Append(RemovedTransactions);
+	UndoCount = PreviousUndoCount;
 }
 
 void UTransBuffer::Reset(const FText& Reason)

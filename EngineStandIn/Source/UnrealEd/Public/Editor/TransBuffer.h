@@ -61,7 +61,13 @@ public:
 	}
 
 private:
+	/** Takes the open transaction off the queue and puts back the steps its Begin dropped from the redo list. */
+	void DropActiveTransaction();
+
 	TArray<TSharedRef<FTransaction>> UndoBuffer;
+	/** The redo list that the open transaction's Begin dropped, and its length. */
+	TArray<TSharedRef<FTransaction>> RemovedTransactions;
+	int32 PreviousUndoCount = 0;
 	TArray<int32> ActiveRecordCounts;
 	int32 ActiveCount = 0;
 	SIZE_T MaxMemory = 0;

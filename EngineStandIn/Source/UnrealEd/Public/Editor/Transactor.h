@@ -46,6 +46,7 @@ public:
 	virtual void SetPrimaryObject(UObject* InObject) override;
 	virtual void SnapshotObject(UObject* Object) override;
 	virtual bool ContainsPieObjects() const override;
+	virtual bool IsTransient() const override;
 
 	/** Swaps every recorded object's state with the recorded one, then tells the objects. */
 	virtual void Apply() override;

@@ -5,6 +5,7 @@
 #include "CoreMinimal.h"
 #include "Application/SlateApplicationBase.h"
 #include "GenericPlatform/GenericApplication.h"
+#include "Input/Events.h"
 #include "Types/SlateEnums.h"
 
 class SWidget;
@@ -44,6 +45,8 @@ public:
 	bool SetUserFocus(uint32 InUserIndex, const TSharedPtr<SWidget>& WidgetToFocus, const EFocusCause ReasonFocusIsChanging = EFocusCause::SetDirectly);
 	void ClearKeyboardFocus(const EFocusCause ReasonFocusIsChanging = EFocusCause::SetDirectly);
 	TSharedPtr<SWidget> GetKeyboardFocusedWidget() const;
+	/** A key press: offered to the widget with keyboard focus, then to its parents until one handles it. */
+	bool ProcessKeyDownEvent(const FKeyEvent& InKeyEvent);
 	TSharedPtr<SWidget> GetUserFocusedWidget(uint32 UserIndex) const { return GetKeyboardFocusedWidget(); }
 	bool HasFocusedDescendants(const TSharedRef<const SWidget>& Widget) const;
 	void ReleaseAllPointerCapture();
