@@ -39,6 +39,8 @@ function(_ue_module_common NAME DIR)
 	target_include_directories(${NAME} PUBLIC ${DIR}/Public ${_gen_dir} PRIVATE ${DIR}/Private)
 	target_compile_definitions(${NAME} PRIVATE UE_MODULE_NAME="${NAME}"
 		PUBLIC ${_upper}_API=__attribute__\(\(visibility\(\"default\"\)\)\))
+	# A module links on its own, as an engine DLL must: every symbol it uses comes from a module it names.
+	target_link_options(${NAME} PRIVATE -Wl,--no-undefined)
 	set_target_properties(${NAME} PROPERTIES
 		LIBRARY_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/Binaries
 		RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/Binaries)

@@ -3,6 +3,7 @@
 #include "Editor.h"
 #include "StandIn/AssetRegistryHooks.h"
 #include "StandInTesting/DrawElementsPicture.h"
+#include "Styling/StyleDefaults.h"
 #include "UObject/Package.h"
 
 using namespace PrismWheelTest;
@@ -95,6 +96,19 @@ TEST_F(CanvasTest, PaintsTheDiscCrossHairFacettesAndHelpOnTheirLayers)
 		"Controls Guide:\nLeft Click: Drag to select\nRight Click: Drag to move the canvas\nMouse Wheel: Zoom in/out\nShift + Drag Box: Add to selection\nCtrl + Drag Box: Deselect");
 	EXPECT_FLOAT_EQ(Texts[0]->PaintGeometry.DrawPosition.X, 20.f);
 	EXPECT_FLOAT_EQ(Texts[0]->PaintGeometry.DrawPosition.Y, 10.f);
+
+	// "NormalText" is a text block style, not a font: the style set warns once and hands out its default font.
+	EXPECT_TRUE(Texts[0]->Font.IsIdenticalTo(FStyleDefaults::GetFontInfo()));
+	StandIn::PaintWidget(Canvas, FVector2D(600.0, 600.0), 10);
+	int32 Warnings = 0;
+	for (const StandIn::FLogLine& Line : Session.GetLogLines())
+	{
+		if (Line.Verbosity == ELogVerbosity::Warning && Line.Message.Equals(TEXT("Unable to find font property 'NormalText' in style."), ESearchCase::CaseSensitive))
+		{
+			++Warnings;
+		}
+	}
+	EXPECT_EQ(Warnings, 1);
 }
 
 TEST_F(CanvasTest, ARectangleBeingDraggedLiesUnderTheFacettesAndLiftsTheHelpText)

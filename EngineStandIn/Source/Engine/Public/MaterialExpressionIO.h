@@ -6,10 +6,13 @@
 class UMaterialExpression;
 class FMaterialCompiler;
 
+// The graph's wiring is editor data: a cooked game keeps only the compiled shaders.
 struct ENGINE_API FExpressionInput
 {
+#if WITH_EDITORONLY_DATA
 	/** The expression this input is connected to, or null when unconnected. */
 	UMaterialExpression* Expression = nullptr;
+#endif
 	int32 OutputIndex = 0;
 	FName InputName;
 	int32 Mask = 0;
@@ -23,7 +26,6 @@ struct ENGINE_API FExpressionInput
 #if WITH_EDITOR
 	/** Compiles the connected expression's output; INDEX_NONE when nothing is connected. */
 	int32 Compile(FMaterialCompiler* Compiler);
-#endif
 
 	/** The input with reroute nodes followed to the expression that really feeds it. */
 	FExpressionInput GetTracedInput() const;
@@ -34,4 +36,5 @@ struct ENGINE_API FExpressionInput
 	{
 		return Expression != nullptr;
 	}
+#endif
 };

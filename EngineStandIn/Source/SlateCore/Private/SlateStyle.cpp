@@ -566,8 +566,6 @@ namespace
 			Set(TEXT("ScrollBox"), FScrollBoxStyle::GetDefault());
 			Set(TEXT("SegmentedControl"), FSegmentedControlStyle::GetDefault());
 			Set(TEXT("NormalFont"), FCoreStyle::GetDefaultFontStyle(TEXT("Regular"), 9.f));
-			// Also a font under the text style's key: plug-ins ask GetFontStyle("NormalText").
-			Set(TEXT("NormalText"), FCoreStyle::GetDefaultFontStyle(TEXT("Regular"), 9.f));
 			Set(TEXT("PropertyWindow.NormalFont"), FCoreStyle::GetDefaultFontStyle(TEXT("Regular"), 8.f));
 			Set(TEXT("PropertyWindow.BoldFont"), FCoreStyle::GetDefaultFontStyle(TEXT("Bold"), 8.f));
 			Set(TEXT("SelectionColor"), FLinearColor(0.f, 0.4f, 1.f, 1.f));

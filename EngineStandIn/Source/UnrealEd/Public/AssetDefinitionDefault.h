@@ -5,8 +5,8 @@
 #include "AssetDefinition.h"
 #include "AssetDefinitionDefault.generated.h"
 
-UCLASS(Abstract)
-class UNREALED_API UAssetDefinitionDefault : public UAssetDefinition
+UCLASS(Abstract, MinimalAPI)
+class UAssetDefinitionDefault : public UAssetDefinition
 {
 	GENERATED_BODY()
 };

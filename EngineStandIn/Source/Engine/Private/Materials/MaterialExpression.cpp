@@ -22,7 +22,6 @@ int32 FExpressionInput::Compile(FMaterialCompiler* Compiler)
 	}
 	return Compiler->CallExpression(FMaterialExpressionKey(Expression, OutputIndex), Compiler);
 }
-#endif
 
 FExpressionInput FExpressionInput::GetTracedInput() const
 {
@@ -38,12 +37,20 @@ void FExpressionInput::Connect(int32 InOutputIndex, UMaterialExpression* InExpre
 	OutputIndex = InOutputIndex;
 	Expression = InExpression;
 }
+#endif
 
 // UMaterialExpression
 
 UMaterialExpression::UMaterialExpression(const FObjectInitializer& ObjectInitializer)
 	: Super(ObjectInitializer)
 {
+}
+
+UMaterialExpression::~UMaterialExpression() = default;
+
+void UMaterialExpression::Serialize(FStructuredArchive::FRecord Record)
+{
+	Super::Serialize(Record);
 }
 
 #if WITH_EDITOR
@@ -184,6 +191,7 @@ UMaterialExpressionReroute::UMaterialExpressionReroute(const FObjectInitializer&
 {
 }
 
+#if WITH_EDITOR
 FExpressionInput UMaterialExpressionReroute::TraceInputsToRealInput() const
 {
 	FExpressionInput Current = Input;
@@ -202,7 +210,6 @@ FExpressionInput UMaterialExpressionReroute::TraceInputsToRealInput() const
 	return Current;
 }
 
-#if WITH_EDITOR
 int32 UMaterialExpressionReroute::Compile(FMaterialCompiler* Compiler, int32 OutputIndex)
 {
 	FExpressionInput Traced = TraceInputsToRealInput();

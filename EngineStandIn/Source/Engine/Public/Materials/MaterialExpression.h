@@ -10,13 +10,16 @@ class FMaterialCompiler;
 class UEdGraphNode;
 struct FPropertyChangedEvent;
 
-UCLASS(abstract, hidecategories = Object)
-class ENGINE_API UMaterialExpression : public UObject
+// MinimalAPI: other modules get the class, its constructor and its virtuals; nothing else links.
+UCLASS(abstract, hidecategories = Object, MinimalAPI)
+class UMaterialExpression : public UObject
 {
 	GENERATED_BODY()
 
 public:
-	UMaterialExpression(const FObjectInitializer& ObjectInitializer);
+	ENGINE_API UMaterialExpression(const FObjectInitializer& ObjectInitializer);
+	// Out of line, so a subclass in another module never needs the vtable, which stays in this module.
+	ENGINE_API virtual ~UMaterialExpression() override;
 
 #if WITH_EDITORONLY_DATA
 	UPROPERTY()
@@ -38,19 +41,22 @@ public:
 	TArray<FText> MenuCategories;
 #endif
 
+	ENGINE_API virtual void Serialize(FStructuredArchive::FRecord Record) override;
+	using Super::Serialize;
+
 #if WITH_EDITOR
 	/** Emits the expression's code; returns the code index of the output, or INDEX_NONE on an error. */
-	virtual int32 Compile(FMaterialCompiler* Compiler, int32 OutputIndex);
+	ENGINE_API virtual int32 Compile(FMaterialCompiler* Compiler, int32 OutputIndex);
 
 	/** The lines of the node's title. */
-	virtual void GetCaption(TArray<FString>& OutCaptions) const;
+	ENGINE_API virtual void GetCaption(TArray<FString>& OutCaptions) const;
 
-	virtual TArrayView<FExpressionInput*> GetInputsView();
-	virtual FExpressionInput* GetInput(int32 InputIndex);
-	virtual FName GetInputName(int32 InputIndex) const;
-	virtual uint32 GetInputType(int32 InputIndex);
-	virtual uint32 GetOutputType(int32 OutputIndex);
+	ENGINE_API virtual TArrayView<FExpressionInput*> GetInputsView();
+	ENGINE_API virtual FExpressionInput* GetInput(int32 InputIndex);
+	ENGINE_API virtual FName GetInputName(int32 InputIndex) const;
+	ENGINE_API virtual uint32 GetInputType(int32 InputIndex);
+	ENGINE_API virtual uint32 GetOutputType(int32 OutputIndex);
 
-	virtual void PostEditChangeProperty(FPropertyChangedEvent& PropertyChangedEvent) override;
+	ENGINE_API virtual void PostEditChangeProperty(FPropertyChangedEvent& PropertyChangedEvent) override;
 #endif
 };

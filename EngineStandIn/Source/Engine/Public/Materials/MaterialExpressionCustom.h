@@ -28,8 +28,9 @@ struct FCustomInput
 	FExpressionInput Input;
 };
 
-UCLASS(collapsecategories, hidecategories = Object)
-class ENGINE_API UMaterialExpressionCustom : public UMaterialExpression
+// MinimalAPI: its virtuals are reached through the base; its constructor stays inside the module.
+UCLASS(collapsecategories, hidecategories = Object, MinimalAPI)
+class UMaterialExpressionCustom : public UMaterialExpression
 {
 	GENERATED_BODY()
 
@@ -49,13 +50,13 @@ public:
 	TArray<FCustomInput> Inputs;
 
 #if WITH_EDITOR
-	virtual int32 Compile(FMaterialCompiler* Compiler, int32 OutputIndex) override;
-	virtual void GetCaption(TArray<FString>& OutCaptions) const override;
-	virtual TArrayView<FExpressionInput*> GetInputsView() override;
-	virtual FExpressionInput* GetInput(int32 InputIndex) override;
-	virtual FName GetInputName(int32 InputIndex) const override;
-	virtual uint32 GetInputType(int32 InputIndex) override;
-	virtual uint32 GetOutputType(int32 OutputIndex) override;
+	ENGINE_API virtual int32 Compile(FMaterialCompiler* Compiler, int32 OutputIndex) override;
+	ENGINE_API virtual void GetCaption(TArray<FString>& OutCaptions) const override;
+	ENGINE_API virtual TArrayView<FExpressionInput*> GetInputsView() override;
+	ENGINE_API virtual FExpressionInput* GetInput(int32 InputIndex) override;
+	ENGINE_API virtual FName GetInputName(int32 InputIndex) const override;
+	ENGINE_API virtual uint32 GetInputType(int32 InputIndex) override;
+	ENGINE_API virtual uint32 GetOutputType(int32 OutputIndex) override;
 #endif
 
 private:

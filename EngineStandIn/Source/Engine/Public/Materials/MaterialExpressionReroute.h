@@ -16,10 +16,10 @@ public:
 	UPROPERTY()
 	FExpressionInput Input;
 
+#if WITH_EDITOR
 	/** The input that really feeds this reroute, through any chain of reroutes. */
 	FExpressionInput TraceInputsToRealInput() const;
 
-#if WITH_EDITOR
 	virtual int32 Compile(FMaterialCompiler* Compiler, int32 OutputIndex) override;
 	virtual TArrayView<FExpressionInput*> GetInputsView() override;
 	virtual FExpressionInput* GetInput(int32 InputIndex) override;

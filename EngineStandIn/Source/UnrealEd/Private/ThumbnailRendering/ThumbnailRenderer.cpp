@@ -1,0 +1,6 @@
+#include "ThumbnailRendering/ThumbnailRenderer.h"
+
+bool UThumbnailRenderer::CanVisualizeAsset(UObject* Object)
+{
+	return true;
+}
