@@ -107,6 +107,7 @@ TEST_F(ApplySettings, QualityGoesToFixturesAndOnlyTheIndexToStrips)
 TEST_F(ApplySettings, IndexAboveUltraReachesActorsAsMediumWithLevel128)
 {
 	FZORLightEditorModule::Get().SetQualityLevel(static_cast<EQualityEpic>(9));
+	EXPECT_TRUE(ZORTests::HasLine(ZORTests::ReadSettingsLines(Session), "QualityLevel=128.0"));
 	EXPECT_EQ(SpotA->QualityLevel, 128.0f);
 	EXPECT_EQ(SpotA->QualityIndex, EQualityEpic::Medium);
 	EXPECT_EQ(Strip->QualityIndex, EQualityEpic::Medium);

@@ -1,7 +1,6 @@
 #include "ZORLightEditor.h"
 
 #include "Misc/Paths.h"
-#include "Modules/ModuleManager.h"
 #include "SettingsFileHelpers.h"
 #include "StandInTesting/EditorSession.h"
 
@@ -27,10 +26,6 @@ TEST(ModuleLifecycle, CreatedModuleHoldsNothingUntilStarted)
 	EXPECT_FALSE(Module->UEtoGMATab.IsValid());
 	EXPECT_FALSE(Module->FixturePatchListWidget.IsValid());
 	EXPECT_TRUE(Module->ConfigPath.IsEmpty());
-	// The record is only filled by start-up.
-	EXPECT_EQ(Module->SmokeIntensity, 0.0f);
-	EXPECT_EQ(Module->QualityLevel, 0.0f);
-	EXPECT_FALSE(Module->UseSmoke);
 	EXPECT_FALSE(ZORTests::SettingsFileExists(Session));
 }
 
@@ -54,19 +49,4 @@ TEST(ModuleLifecycle, StartupCreatesManagersAndShutdownReleasesThem)
 	EXPECT_FALSE(Module->GetToolBarExtensibilityManager().IsValid());
 	// Copies handed out before shut-down stay usable; only the module lets go.
 	EXPECT_TRUE(Menu.IsValid());
-}
-
-TEST(ModuleLifecycle, GetReturnsTheLoadedModule)
-{
-	StandIn::FEditorSession Session;
-	Session.StartPlugin();
-	ASSERT_TRUE(FModuleManager::Get().IsModuleLoaded(EditorModuleName));
-
-	FZORLightEditorModule& Module = FZORLightEditorModule::Get();
-	EXPECT_EQ(&Module, &FModuleManager::GetModuleChecked<FZORLightEditorModule>(EditorModuleName));
-	EXPECT_TRUE(Module.GetMenuExtensibilityManager().IsValid());
-	EXPECT_EQ(Module.QualityLevel, 64.0f);
-
-	Session.UnloadModule(EditorModuleName);
-	EXPECT_FALSE(FModuleManager::Get().IsModuleLoaded(EditorModuleName));
 }

@@ -94,18 +94,6 @@ TEST_F(SettingsFile, PartialFileIsCompletedWithoutTouchingStoredKeys)
 	ExpectEveryKeyOnce(Lines);
 }
 
-TEST_F(SettingsFile, QualityLevelOfTheFourStepsGivesItsIndex)
-{
-	WriteSettingsFile(Session, "[ZORLightSettings]\nQualityLevel=256\n");
-	FZORLightEditorModule& Module = StartEditor();
-
-	EXPECT_EQ(Module.QualityLevel, 256.0f);
-	EXPECT_EQ(Module.QualityIndex, 3);
-	const std::vector<std::string> Lines = ReadSettingsLines(Session);
-	EXPECT_TRUE(HasLine(Lines, "QualityLevel=256"));
-	ExpectEveryKeyOnce(Lines);
-}
-
 TEST_F(SettingsFile, QualityLevelsMapToIndicesAtStartup)
 {
 	const std::pair<const char*, int> Cases[] = { { "32", 0 }, { "64.0", 1 }, { "128", 2 }, { "256.0", 3 }, { "48", 1 } };
@@ -116,16 +104,6 @@ TEST_F(SettingsFile, QualityLevelsMapToIndicesAtStartup)
 		EXPECT_EQ(FZORLightEditorModule::Get().QualityIndex, Index) << Level;
 		Session.UnloadModule(TEXT("ZORLightEditor"));
 	}
-}
-
-TEST_F(SettingsFile, LevelOutsideTheFourStepsIsKeptAsMedium)
-{
-	WriteSettingsFile(Session, "[ZORLightSettings]\nQualityLevel=100\n");
-	FZORLightEditorModule& Module = StartEditor();
-
-	EXPECT_EQ(Module.QualityLevel, 100.0f);
-	EXPECT_EQ(Module.QualityIndex, 1);
-	EXPECT_TRUE(HasLine(ReadSettingsLines(Session), "QualityLevel=100"));
 }
 
 TEST_F(SettingsFile, OtherSectionsAndUnknownKeysArePreserved)
@@ -205,44 +183,6 @@ TEST_F(SettingsFile, ValueThatIsNotANumberLosesNoOtherKey)
 	EXPECT_TRUE(HasLine(ReadSettingsLines(Session), "WindSpeed=9.5"));
 }
 
-TEST_F(SettingsFile, EveryFloatSetterStoresWritesAndKeepsTheRest)
-{
-	FZORLightEditorModule& Module = StartEditor();
-	struct FCase
-	{
-		void (FZORLightEditorModule::*Setter)(float);
-		float FZORLightEditorModule::*Member;
-		float Value;
-		const char* Line;
-	};
-	const FCase Cases[] = {
-		{ &FZORLightEditorModule::SetSmokeIntensity, &FZORLightEditorModule::SmokeIntensity, 0.25f, "SmokeIntensity=0.25" },
-		{ &FZORLightEditorModule::SetScale, &FZORLightEditorModule::Scale, 4.0f, "Scale=4.0" },
-		{ &FZORLightEditorModule::SetWindDirection, &FZORLightEditorModule::WindDirection, 270.0f, "WindDirection=270.0" },
-		{ &FZORLightEditorModule::SetWindElevation, &FZORLightEditorModule::WindElevation, -10.5f, "WindElevation=-10.5" },
-		{ &FZORLightEditorModule::SetWindSpeed, &FZORLightEditorModule::WindSpeed, 12.0f, "WindSpeed=12.0" },
-		{ &FZORLightEditorModule::SetLightIntensityMax, &FZORLightEditorModule::LightIntensityMax, 5000.0f, "LightIntensityMax=5000.0" },
-		{ &FZORLightEditorModule::SetLightDistanceMax, &FZORLightEditorModule::LightDistanceMax, 250.0f, "LightDistanceMax=250.0" },
-		{ &FZORLightEditorModule::SetLightColorTemp, &FZORLightEditorModule::LightColorTemp, 3200.0f, "LightColorTemp=3200.0" },
-		{ &FZORLightEditorModule::SetSpotlightIntensityScale, &FZORLightEditorModule::SpotlightIntensityScale, 0.5f, "SpotlightIntensityScale=0.5" },
-		{ &FZORLightEditorModule::SetBeamIntensityScale, &FZORLightEditorModule::BeamIntensityScale, 1.5f, "BeamIntensityScale=1.5" },
-	};
-	for (const FCase& Case : Cases)
-	{
-		(Module.*Case.Setter)(Case.Value);
-		EXPECT_EQ(Module.*Case.Member, Case.Value) << Case.Line;
-		const std::vector<std::string> Lines = ReadSettingsLines(Session);
-		EXPECT_TRUE(HasLine(Lines, Case.Line)) << Case.Line;
-		ExpectEveryKeyOnce(Lines);
-	}
-	// Earlier changes survive the later writes.
-	const std::vector<std::string> Lines = ReadSettingsLines(Session);
-	for (const FCase& Case : Cases)
-	{
-		EXPECT_TRUE(HasLine(Lines, Case.Line)) << Case.Line;
-	}
-}
-
 TEST_F(SettingsFile, UnchangedValueLeavesTheFileAsItIsAndAChangeWritesIt)
 {
 	// The config file object writes only when a setter changed something, as the engine's does:
@@ -260,70 +200,6 @@ TEST_F(SettingsFile, UnchangedValueLeavesTheFileAsItIsAndAChangeWritesIt)
 	EXPECT_FALSE(HasLine(Lines, "WindSpeed=2.5"));
 	EXPECT_EQ(ZORTests::CountKey(Lines, "WindSpeed"), 1);
 	EXPECT_TRUE(HasLine(Lines, "WindDirection=45.0"));
-}
-
-TEST_F(SettingsFile, TogglesFlipWriteAndFlipBack)
-{
-	FZORLightEditorModule& Module = StartEditor();
-	struct FCase
-	{
-		void (*Toggle)();
-		bool (*IsChecked)();
-		bool FZORLightEditorModule::*Member;
-		const char* Key;
-	};
-	const FCase Cases[] = {
-		{ &FZORLightEditorModule::ToggleUseSmoke, &FZORLightEditorModule::IsUseSmokeChecked, &FZORLightEditorModule::UseSmoke, "UseSmoke" },
-		{ &FZORLightEditorModule::ToggleLightCastShadow, &FZORLightEditorModule::IsLightCastShadowChecked, &FZORLightEditorModule::LightCastShadow, "LightCastShadow" },
-		{ &FZORLightEditorModule::ToggleUseDynamicOcclusion, &FZORLightEditorModule::IsUseDynamicOcclusionChecked, &FZORLightEditorModule::UseDynamicOcclusion, "UseDynamicOcclusion" },
-		{ &FZORLightEditorModule::ToggleDisableLights, &FZORLightEditorModule::IsDisableLightsChecked, &FZORLightEditorModule::DisableLights, "DisableLights" },
-	};
-	for (const FCase& Case : Cases)
-	{
-		const bool bBefore = Module.*Case.Member;
-		EXPECT_EQ(Case.IsChecked(), bBefore) << Case.Key;
-
-		Case.Toggle();
-		EXPECT_EQ(Module.*Case.Member, !bBefore) << Case.Key;
-		EXPECT_EQ(Case.IsChecked(), !bBefore) << Case.Key;
-		EXPECT_TRUE(HasLine(ReadSettingsLines(Session), std::string(Case.Key) + (bBefore ? "=False" : "=True"))) << Case.Key;
-
-		Case.Toggle();
-		EXPECT_EQ(Module.*Case.Member, bBefore) << Case.Key;
-		EXPECT_TRUE(HasLine(ReadSettingsLines(Session), std::string(Case.Key) + (bBefore ? "=True" : "=False"))) << Case.Key;
-	}
-}
-
-TEST_F(SettingsFile, QualityLevelFollowsTheChosenIndex)
-{
-	FZORLightEditorModule& Module = StartEditor();
-
-	Module.SetQualityLevel(EQualityEpic::Ultra);
-	EXPECT_EQ(Module.QualityIndex, 3);
-	EXPECT_EQ(Module.QualityLevel, 256.0f);
-	EXPECT_TRUE(HasLine(ReadSettingsLines(Session), "QualityLevel=256.0"));
-
-	Module.SetQualityLevel(EQualityEpic::Low);
-	EXPECT_EQ(Module.QualityIndex, 0);
-	EXPECT_EQ(Module.QualityLevel, 32.0f);
-	EXPECT_TRUE(HasLine(ReadSettingsLines(Session), "QualityLevel=32.0"));
-
-	Module.SetQualityLevel(EQualityEpic::High);
-	EXPECT_EQ(Module.QualityLevel, 128.0f);
-	Module.SetQualityLevel(EQualityEpic::Medium);
-	EXPECT_EQ(Module.QualityLevel, 64.0f);
-	EXPECT_EQ(ZORTests::CountKey(ReadSettingsLines(Session), "QualityLevel"), 1);
-}
-
-TEST_F(SettingsFile, IndexAboveUltraGivesLevel128)
-{
-	FZORLightEditorModule& Module = StartEditor();
-
-	Module.SetQualityLevel(static_cast<EQualityEpic>(7));
-
-	EXPECT_EQ(Module.QualityLevel, 128.0f);
-	EXPECT_EQ(Module.QualityIndex, 7);
-	EXPECT_TRUE(HasLine(ReadSettingsLines(Session), "QualityLevel=128.0"));
 }
 
 TEST_F(SettingsFile, UnwritableFileIsReportedAndStartupGoesOn)

@@ -97,40 +97,6 @@ TEST_F(FMenuTest, EachCommandDoesWhatItsLabelSays)
 	EXPECT_EQ(Shown(Tab->GetTabLabel().ToString()), TEXT("UE to GMA Tool"));
 }
 
-TEST_F(FMenuTest, CommandsAreMappedIntoTheLevelEditorsGlobalList)
-{
-	const TSharedRef<FUICommandList> Actions = GlobalActions();
-	const FZORCommands& Commands = FZORCommands::Get();
-
-	// The module keeps no list of its own.
-	EXPECT_FALSE(FZORLightEditorModule::Get().ZORLightLevelEditorMenuCommands.IsValid());
-
-	const FUIAction* Spawn = Actions->GetActionForCommand(Commands.SpawnUEtoGMATab);
-	ASSERT_NE(Spawn, nullptr);
-	EXPECT_FALSE(Spawn->GetActionCheckState.IsBound());
-	EXPECT_FALSE(Spawn->CanExecuteAction.IsBound());
-
-	const TSharedPtr<FUICommandInfo> Toggles[] = {Commands.ToggleSmokeEnable, Commands.ToggleLightCastShadow, Commands.ToggleUseDynamicOcclusion, Commands.ToggleDisableLights};
-	for (const TSharedPtr<FUICommandInfo>& Toggle : Toggles)
-	{
-		SCOPED_TRACE(TCHAR_TO_UTF8(*Toggle->GetCommandName().ToString()));
-		const FUIAction* Action = Actions->GetActionForCommand(Toggle);
-		ASSERT_NE(Action, nullptr);
-		EXPECT_TRUE(Action->GetActionCheckState.IsBound());
-		EXPECT_FALSE(Action->CanExecuteAction.IsBound());
-		EXPECT_FALSE(Action->CanRepeat());
-	}
-
-	// Executing through the list is what a keyboard shortcut or any other menu would do.
-	const bool bSmokeBefore = FZORLightEditorModule::Get().UseSmoke;
-	EXPECT_EQ(Actions->GetCheckState(Commands.ToggleSmokeEnable.ToSharedRef()), bSmokeBefore ? ECheckBoxState::Checked : ECheckBoxState::Unchecked);
-	const int32 RefreshesBefore = FixtureRefreshes();
-	ASSERT_TRUE(Actions->ExecuteAction(Commands.ToggleSmokeEnable.ToSharedRef()));
-	EXPECT_EQ(FZORLightEditorModule::Get().UseSmoke, !bSmokeBefore);
-	EXPECT_EQ(ZORTests::ReadSettingText(Session, "UseSmoke"), std::optional<std::string>(bSmokeBefore ? "False" : "True"));
-	EXPECT_EQ(FixtureRefreshes() - RefreshesBefore, 3);
-}
-
 TEST(ModuleRegistrations, StartupThenShutdownLeavesOnlyTheStyleTheMappingsAndTheThumbnailRenderer)
 {
 	StandIn::FEditorSession Session;

@@ -8,45 +8,9 @@
 #include "Widgets/Docking/SDockTab.h"
 #include "ShownText.h"
 
-#include <limits>
-
 using ZORTests::FMenuTest;
 using ZORTests::ReadSetting;
 using ZORTests::ReadSettingText;
-
-namespace
-{
-	struct FExpectedRow
-	{
-		const TCHAR* Section;
-		const TCHAR* Label;
-		TOptional<float> Min;
-		TOptional<float> Max;
-		float Delta;
-	};
-
-	const TOptional<float> Unbounded;
-
-	/** The ten spin-box rows: their section, caption, bounds and step. */
-	const FExpectedRow SpinRows[] = {
-		{TEXT("Light & Beams"), TEXT("Light Intensity Max"), 0.0f, Unbounded, 0.1f},
-		{TEXT("Light & Beams"), TEXT("Light Distance Max"), 0.0f, Unbounded, 0.1f},
-		{TEXT("Light & Beams"), TEXT("Light Color Temp"), 0.0f, Unbounded, 0.1f},
-		{TEXT("Light & Beams"), TEXT("Spot light Intensity Scale"), 0.0f, Unbounded, 0.01f},
-		{TEXT("Light & Beams"), TEXT("Beam Intensity Scale"), 0.0f, Unbounded, 0.01f},
-		{TEXT("Fog & Haze"), TEXT("Clouds Intensity"), 0.0f, 1.0f, 0.01f},
-		{TEXT("Fog & Haze"), TEXT("Clouds Scale (x)"), 0.5f, 8.0f, 0.1f},
-		{TEXT("Wind"), TEXT("Wind Direction (deg)"), -180.0f, 180.0f, 0.1f},
-		{TEXT("Wind"), TEXT("Wind Elevation (deg)"), -180.0f, 180.0f, 0.1f},
-		{TEXT("Wind"), TEXT("Wind Speed (km/h)"), 0.0f, Unbounded, 0.1f},
-	};
-
-	/** A spin box without a maximum reports either nothing or the type's largest value. */
-	bool IsUnbounded(const TOptional<float>& Max)
-	{
-		return !Max.IsSet() || Max.GetValue() >= std::numeric_limits<float>::max();
-	}
-}
 
 TEST_F(FMenuTest, ToolbarButtonIsACalloutComboInTheUserToolbar)
 {
@@ -62,10 +26,7 @@ TEST_F(FMenuTest, ToolbarButtonIsACalloutComboInTheUserToolbar)
 	EXPECT_EQ(Entry->Type, EMultiBlockType::ToolBarComboButton);
 	EXPECT_EQ(Shown(Entry->Label.Get().ToString()), TEXT("ZORLight"));
 	EXPECT_EQ(Shown(Entry->ToolTip.Get().ToString()), TEXT("ZORLight Setting"));
-	EXPECT_EQ(Entry->StyleNameOverride, FName(TEXT("CalloutToolbar")));
 	const FSlateIcon Icon = Entry->Icon.Get();
-	EXPECT_EQ(Icon.GetStyleSetName(), FName(TEXT("ZORLightEditorStyle")));
-	EXPECT_EQ(Icon.GetStyleName(), FName(TEXT("Icons.ZORLightSetting")));
 	// The icon resolves through the registered style set to the plug-in's own picture.
 	ASSERT_NE(Icon.GetIcon(), nullptr);
 	EXPECT_TRUE(Icon.GetIcon()->GetResourceName().ToString().EndsWith(TEXT("Resources/Slate/ZORLightSetting_20.svg"), ESearchCase::CaseSensitive));
@@ -116,36 +77,6 @@ TEST_F(FMenuTest, MenuShowsFiveSectionsWithTheirRowsInOrder)
 		TEXT("entry UE to GMA Tool"),
 	};
 	EXPECT_EQ(Shown(Shape), Shown(Expected));
-}
-
-TEST_F(FMenuTest, SpinRowsShowCurrentValuesBoundsAndSteps)
-{
-	const FZORLightEditorModule& Module = FZORLightEditorModule::Get();
-	const float Current[] = {Module.LightIntensityMax, Module.LightDistanceMax, Module.LightColorTemp, Module.SpotlightIntensityScale,
-		Module.BeamIntensityScale, Module.SmokeIntensity, Module.Scale, Module.WindDirection, Module.WindElevation, Module.WindSpeed};
-
-	const TSharedRef<SWidget> Menu = OpenMenu();
-	for (int32 Index = 0; Index < (int32)UE_ARRAY_COUNT(SpinRows); ++Index)
-	{
-		const FExpectedRow& Expected = SpinRows[Index];
-		SCOPED_TRACE(TCHAR_TO_UTF8(Expected.Label));
-		const StandIn::FMenuRow MenuRow = Row(Menu, Expected.Label);
-		ASSERT_TRUE(MenuRow.bHasSpinBox);
-		EXPECT_EQ(Shown(StandIn::GetSectionOfRow(Menu, Expected.Label)), Expected.Section);
-		EXPECT_FLOAT_EQ(MenuRow.SpinValue, Current[Index]);
-		ASSERT_TRUE(MenuRow.SpinMin.IsSet());
-		EXPECT_FLOAT_EQ(MenuRow.SpinMin.GetValue(), Expected.Min.GetValue());
-		if (Expected.Max.IsSet())
-		{
-			ASSERT_TRUE(MenuRow.SpinMax.IsSet());
-			EXPECT_FLOAT_EQ(MenuRow.SpinMax.GetValue(), Expected.Max.GetValue());
-		}
-		else
-		{
-			EXPECT_TRUE(IsUnbounded(MenuRow.SpinMax));
-		}
-		EXPECT_FLOAT_EQ(MenuRow.SpinDelta, Expected.Delta);
-	}
 }
 
 TEST_F(FMenuTest, TypedValuesAreClampedToTheRowBounds)

@@ -5,7 +5,6 @@
 
 #include "MenuTestHelpers.h"
 #include "Framework/Docking/TabManager.h"
-#include "Internationalization/Text.h"
 #include "LevelEditor.h"
 #include "Modules/ModuleManager.h"
 #include "UEtoGMA/SFixturePatchList.h"
@@ -46,7 +45,6 @@ TEST_F(FUEtoGMATabTest, SpawnerIsHiddenWithTheToolsTitleAndIcon)
 	ASSERT_TRUE(Spawner.IsValid());
 	EXPECT_EQ(Spawner->GetMenuType(), ETabSpawnerMenuType::Hidden);
 	EXPECT_EQ(Shown(Spawner->GetDisplayName().ToString()), TEXT("UE to GMA Tool"));
-	EXPECT_EQ(Shown(FTextInspector::GetKey(Spawner->GetDisplayName()).Get(FString())), TEXT("UEtoGMATabTitle"));
 	EXPECT_EQ(Spawner->GetIcon().GetStyleSetName(), FName(TEXT("ZORLightEditorStyle")));
 	EXPECT_EQ(Spawner->GetIcon().GetStyleName(), FName(TEXT("Icons.UEtoGMA")));
 	EXPECT_FALSE(FZORLightEditorModule::Get().UEtoGMATab.IsValid());

@@ -5,7 +5,6 @@
 
 #include "Framework/Docking/TabManager.h"
 #include "Rendering/DrawElementTypes.h"
-#include "StandInTesting/MenuDriver.h"
 #include "StandInTesting/SlateDriver.h"
 #include "Widgets/Docking/SDockTab.h"
 #include "Widgets/Images/SImage.h"
@@ -332,22 +331,6 @@ TEST_F(FEdgeCaseTest, ReopeningTheToolStartsAgainAtFixtureID1)
 	ASSERT_TRUE(UsePanelOf(Tab));
 	EXPECT_EQ(StartFIDBox()->GetValue(), 1);
 	EXPECT_EQ(FixtureIDs(), (TArray<FShownText>{TEXT("1"), TEXT("2")}));
-	ASSERT_TRUE(TypeStartFID(TEXT("12")));
-
-	Panel.Reset();
-	ASSERT_TRUE(Tab->RequestCloseTab());
-	Tab.Reset();
-
-	// Reopened from the "UE to GMA Tool" entry of the plug-in's drop-down.
-	const TSharedPtr<SWidget> Menu = StandIn::OpenComboButtonMenu(FName(TEXT("LevelEditor.LevelEditorToolBar.User")), FName(TEXT("ZORLight")),
-		FName(TEXT("ZORLightMenu")));
-	ASSERT_TRUE(Menu.IsValid());
-	ASSERT_TRUE(StandIn::ClickMenuEntry(Menu.ToSharedRef(), TEXT("UE to GMA Tool")));
-	Tab = FGlobalTabmanager::Get()->FindExistingLiveTab(FTabId(ToolTabId));
-	ASSERT_TRUE(UsePanelOf(Tab));
-	EXPECT_EQ(StartFIDBox()->GetValue(), 1);
-	EXPECT_EQ(FixtureIDs(), (TArray<FShownText>{TEXT("1"), TEXT("2")}));
-
 	Panel.Reset();
 	EXPECT_TRUE(Tab->RequestCloseTab());
 }

@@ -22,6 +22,20 @@ namespace
 	const std::string MoveMacro = "DO2VOR move fixtures";
 	const std::string GroupMacro = "DO2VOR create groups";
 
+	const std::string MAHead = "<?xml version=\"1.0\" encoding=\"utf-8\"?><MA xmlns:xsi=\"http://www.w3.org/2001/XMLSchema-instance\" "
+		"xmlns=\"http://schemas.malighting.de/grandma2/xml/MA\" xsi:schemaLocation=\"http://schemas.malighting.de/grandma2/xml/MA "
+		"http://schemas.malighting.de/grandma2/xml/3.1.0/MA.xsd\" major_vers=\"3\" minor_vers=\"1\" stream_vers=\"0\">";
+
+	std::string Compact(int32 Index, const std::string& Command)
+	{
+		return "<Macroline index=\"" + std::to_string(Index) + "\" delay=\"0.01\"><text>" + Command + "</text></Macroline>";
+	}
+
+	std::string Spaced(int32 Index, const std::string& Command)
+	{
+		return "<Macroline index=\"" + std::to_string(Index) + "\" delay = \"0.01\" > <text>" + Command + "</text></Macroline>";
+	}
+
 	FLines Indices(int32 Count)
 	{
 		FLines Out;
@@ -61,29 +75,43 @@ namespace
 TEST(ExportFiles, EmptyLevelGivesOnlyTheMacroFileWithItsFixedLines)
 {
 	FExportStage Stage;
-	const TSharedRef<SFixturePatchList> Panel = Stage.OpenPanel();
-	const TArray<FString> Files = Panel->BuildMAFiles();
+	const TArray<FString> Files = Stage.OpenPanel()->BuildMAFiles();
 	ASSERT_EQ(Files.Num(), 1);
+	// The whole file, as the console reads it: import lines spaced, the rest compact, no line breaks.
+	const std::string Expected = MAHead + "<Macro index=\"0\" name=\"DO2VOR import layers\">" + Compact(0, "Menu On \"CommandlineResponse\"")
+		+ Spaced(1, "SelectDrive") + Spaced(2, "SelectDrive (Import from drive? Int=1, USB=4)") + Spaced(3, "ChangeDest \"EditSetup\"")
+		+ Spaced(4, "ChangeDest \"Layers") + Spaced(5, "Menu Off \"CommandlineResponse\"") + Spaced(6, "ChangeDest /")
+		+ Spaced(7, "Menu \"FixtureSchedule\"") + "</Macro>"
+		+ "<Macro index=\"1\" name=\"DO2VOR patch fixtures\">" + Compact(0, "Menu On \"CommandlineResponse\"")
+		+ Compact(1, "Menu Off \"CommandlineResponse\"") + "</Macro>"
+		+ "<Macro index=\"2\" name=\"DO2VOR move fixtures\">" + Compact(0, "ClearAll") + Compact(1, "Menu On \"CommandlineResponse\"")
+		+ Compact(2, "Menu Off \"CommandlineResponse\"") + Compact(3, "ClearAll") + "</Macro>"
+		+ "<Macro index=\"3\" name=\"DO2VOR create groups\">" + Compact(0, "Menu On \"CommandlineResponse\"") + Compact(1, "ClearAll")
+		+ Compact(2, "Menu Off \"CommandlineResponse\"") + Compact(3, "ClearAll") + "</Macro></MA>";
+	EXPECT_EQ(Utf8(Files[0]), Expected);
+	ExpectValid(Files[0], "the macro file");
+}
 
-	const FString& Macro = Files[0];
-	EXPECT_TRUE(Macro.StartsWith(TEXT("<?xml version=\"1.0\" encoding=\"utf-8\"?><MA xmlns:xsi=\"http://www.w3.org/2001/XMLSchema-instance\" xmlns=\"http://schemas.malighting.de/grandma2/xml/MA\" xsi:schemaLocation=\"http://schemas.malighting.de/grandma2/xml/MA http://schemas.malighting.de/grandma2/xml/3.1.0/MA.xsd\" major_vers=\"3\" minor_vers=\"1\" stream_vers=\"0\"><Macro index=\"0\" name=\"DO2VOR import layers\">"), ESearchCase::CaseSensitive)) << Utf8(Macro);
-	EXPECT_TRUE(Macro.EndsWith(TEXT("</Macro></MA>"), ESearchCase::CaseSensitive));
-	EXPECT_FALSE(Macro.Contains(TEXT("\n")));
-	// The import lines are spaced, the rest compact, exactly as the console has always read them.
-	EXPECT_TRUE(Macro.Contains(TEXT("<Macroline index=\"0\" delay=\"0.01\"><text>Menu On \"CommandlineResponse\"</text></Macroline><Macroline index=\"1\" delay = \"0.01\" > <text>SelectDrive</text></Macroline>"), ESearchCase::CaseSensitive));
-
-	const FMADocument Doc(Macro);
-	EXPECT_EQ(Doc.MacroNames(), FLines({ImportMacro, PatchMacro, MoveMacro, GroupMacro}));
-	EXPECT_EQ(Doc.MacroLines(ImportMacro), FLines({"Menu On \"CommandlineResponse\"", "SelectDrive", "SelectDrive (Import from drive? Int=1, USB=4)",
-		"ChangeDest \"EditSetup\"", "ChangeDest \"Layers", "Menu Off \"CommandlineResponse\"", "ChangeDest /", "Menu \"FixtureSchedule\""}));
-	EXPECT_EQ(Doc.MacroLineIndices(ImportMacro), Indices(8));
-	EXPECT_EQ(Doc.MacroLines(PatchMacro), FLines({"Menu On \"CommandlineResponse\"", "Menu Off \"CommandlineResponse\""}));
-	EXPECT_EQ(Doc.MacroLineIndices(PatchMacro), Indices(2));
-	EXPECT_EQ(Doc.MacroLines(MoveMacro), FLines({"ClearAll", "Menu On \"CommandlineResponse\"", "Menu Off \"CommandlineResponse\"", "ClearAll"}));
-	EXPECT_EQ(Doc.MacroLineIndices(MoveMacro), Indices(4));
-	EXPECT_EQ(Doc.MacroLines(GroupMacro), FLines({"Menu On \"CommandlineResponse\"", "ClearAll", "Menu Off \"CommandlineResponse\"", "ClearAll"}));
-	EXPECT_EQ(Doc.MacroLineIndices(GroupMacro), Indices(4));
-	ExpectValid(Macro, "the macro file");
+TEST(ExportFiles, ALayerFileHoldsEachFixtureWithItsPlaceOnTheStage)
+{
+	FExportStage Stage;
+	UDMXEntityFixtureType* Spot = Stage.AddType(TEXT("Spot"), {TEXT("Std")});
+	Stage.AddFixture(Spot, 4, 7, 0, TEXT("Only"), FTransform(FVector(100.0, 200.0, 300.0)));
+	const TSharedRef<SFixturePatchList> Panel = Stage.OpenPanel();
+	Panel->ModeList->Items[0]->FixtureTypeNo = 12;
+	Panel->OnStartFIDChanged(7);
+	const TArray<FString> Files = Panel->BuildMAFiles();
+	ASSERT_EQ(Files.Num(), 2);
+	// No rotation in the level: a quarter turn of Yaw and a half turn of Roll on the console.
+	EXPECT_EQ(Utf8(Files[1]), MAHead + "<Layer index=\"0\" name=\"Spot Std\"><Fixture index=\"0\" name=\"Spot 1\" channel_id=\"0\" fixture_id=\"7\">"
+		" <FixtureType name=\"12\"><No>12</No></FixtureType><SubFixture index=\"0\" react_to_grandmaster=\"true\" color=\"ffffff\">"
+		"<Patch><Address>0</Address></Patch><AbsolutePosition><Location x=\"2.00 \" y=\"1.00 \" z=\"3.00 \" />"
+		"<Rotation x=\"-180.00 \" y=\"0.00 \" z=\"90.00 \" /><Scaling x=\"1\" y=\"1\" z=\"1\" /></AbsolutePosition></SubFixture></Fixture></Layer></MA>");
+	const FMADocument Doc(Files[0]);
+	EXPECT_EQ(At(Doc.MacroLines(PatchMacro), 1), "Assign Fixture 7 At Dmx 4.7  /noconfirm");
+	EXPECT_EQ(At(Doc.MacroLines(MoveMacro), 2), "Fixture 7 ; Move3D At 2.00 1.00 3.00 ; Rotate3D At -180.00 0.00 90.00 ; ClearAll");
+	EXPECT_EQ(At(Doc.MacroLines(GroupMacro), 2), "Fixture 7 ; Store Group \"Spot Std\" /merge");
+	ExpectValid(Files[1], "the layer file");
 }
 
 TEST(ExportFiles, MacrosAndLayersOfThreeFixturesInTwoModes)
@@ -130,7 +158,6 @@ TEST(ExportFiles, MacrosAndLayersOfThreeFixturesInTwoModes)
 	EXPECT_EQ(StandardDoc.Strings("//ma:Fixture/@fixture_id"), FLines({"1", "2"}));
 	EXPECT_EQ(StandardDoc.Strings("//ma:Fixture/ma:FixtureType/@name"), FLines({"12", "12"}));
 	EXPECT_EQ(StandardDoc.Strings("//ma:Fixture/ma:FixtureType/ma:No"), FLines({"12", "12"}));
-	EXPECT_EQ(StandardDoc.Strings("//ma:SubFixture/ma:Patch/ma:Address"), FLines({"0", "0"}));
 	// The layer takes the row's grandMA2 name; its fixtures keep the DMX fixture type's name.
 	EXPECT_EQ(ExtendedDoc.String("/ma:MA/ma:Layer/@name"), "Robe Spot Ext");
 	EXPECT_EQ(ExtendedDoc.Strings("//ma:Fixture/@name"), FLines({"Spot 575 1"}));
@@ -139,7 +166,6 @@ TEST(ExportFiles, MacrosAndLayersOfThreeFixturesInTwoModes)
 	for (int32 Index = 1; Index < Files.Num(); ++Index)
 	{
 		EXPECT_TRUE(Files[Index].EndsWith(TEXT("</Layer></MA>"), ESearchCase::CaseSensitive));
-		EXPECT_TRUE(Files[Index].Contains(TEXT("<Scaling x=\"1\" y=\"1\" z=\"1\" />"), ESearchCase::CaseSensitive));
 		ExpectValid(Files[Index], "a layer file");
 	}
 }
@@ -182,58 +208,6 @@ TEST(ExportFiles, UncheckedRowsAreLeftOutWithoutGaps)
 	{
 		EXPECT_EQ(Line.find(Utf8(FirstMode)), std::string::npos) << Line;
 	}
-}
-
-TEST(ExportFiles, FixtureIDsPastAThousandAndMoreThanNineLayersUsePlainDigits)
-{
-	FExportStage Stage;
-	for (int32 Index = 1; Index <= 11; ++Index)
-	{
-		UDMXEntityFixtureType* Type = Stage.AddType(FString::Printf(TEXT("Type %02d"), Index), {TEXT("Std")});
-		Stage.AddFixture(Type, 1, Index * 10, 0, FString::Printf(TEXT("Fixture %02d"), Index));
-	}
-	const TSharedRef<SFixturePatchList> Panel = Stage.OpenPanel();
-	Panel->OnStartFIDChanged(995);
-	for (int32 Index = 0; Index < Panel->ModeList->Items.Num(); ++Index)
-	{
-		Panel->ModeList->Items[Index]->FixtureTypeNo = 1200 + Index;
-	}
-
-	const TArray<FString> Files = Panel->BuildMAFiles();
-	ASSERT_EQ(Files.Num(), 12);
-	for (const FString& File : Files)
-	{
-		EXPECT_FALSE(File.Contains(TEXT("1,0"))) << "digit grouping in " << Utf8(File);
-		EXPECT_FALSE(File.Contains(TEXT("1,2"))) << "digit grouping in " << Utf8(File);
-		ExpectValid(File, "an exported file");
-	}
-	const FMADocument Doc(Files[0]);
-	const FLines Patch = Doc.MacroLines(PatchMacro);
-	ASSERT_EQ(Patch.size(), 13u);
-	EXPECT_EQ(Patch[1], "Assign Fixture 995 At Dmx 1.10  /noconfirm");
-	EXPECT_EQ(Patch[7], "Assign Fixture 1001 At Dmx 1.70  /noconfirm");
-	EXPECT_EQ(Patch[11], "Assign Fixture 1005 At Dmx 1.110  /noconfirm");
-	EXPECT_EQ(Doc.MacroLineIndices(MoveMacro).back(), "14");
-	EXPECT_EQ(At(Doc.MacroLines(GroupMacro), 8), "Fixture 1001 ; Store Group \"Type 07 Std\" /merge");
-	const FLines Import = Doc.MacroLines(ImportMacro);
-	ASSERT_EQ(Import.size(), 19u);
-	EXPECT_EQ(Import[5], "Import \"DO2VOR-LAYER-11\" At 1");
-	EXPECT_EQ(Import[6], "Import \"DO2VOR-LAYER-10\" At 1");
-	EXPECT_EQ(Import[15], "Import \"DO2VOR-LAYER-1\" At 1");
-	EXPECT_EQ(Doc.MacroLineIndices(ImportMacro).back(), "18");
-
-	bool bFound1001 = false;
-	for (int32 Index = 1; Index < Files.Num(); ++Index)
-	{
-		const FMADocument Layer(Files[Index]);
-		if (Layer.String("//ma:Fixture/@fixture_id") == "1001")
-		{
-			bFound1001 = true;
-			EXPECT_EQ(Layer.String("//ma:FixtureType/ma:No"), std::to_string(1200 + Panel->ModeList->Items.IndexOfByPredicate(
-				[](const TSharedPtr<FFixtureModeListItem>& Row) { return Row->GetFixtureTypeName().Equals(TEXT("Type 07 Std"), ESearchCase::CaseSensitive); })));
-		}
-	}
-	EXPECT_TRUE(bFound1001);
 }
 
 TEST(ExportFiles, PositionsAndRotationsOnTheConsolesStage)
@@ -290,13 +264,7 @@ TEST(ExportFiles, PositionsAndRotationsOnTheConsolesStage)
 		EXPECT_NEAR(std::stod(Layer.String(Fixture + "y")), Rotation[1], 1e-9);
 		EXPECT_NEAR(std::stod(Layer.String(Fixture + "z")), Rotation[2], 1e-9);
 	}
-	// No rotation at all: Yaw 90 and a half turn of Roll on the console.
 	double Location[3];
-	double Plain[3];
-	ReadMoveLine(Moves[2], Location, Plain);
-	EXPECT_NEAR(std::fabs(Plain[0]), 180.0, 1e-9);
-	EXPECT_NEAR(Plain[1], 0.0, 1e-9);
-	EXPECT_NEAR(Plain[2], 90.0, 1e-9);
 	double Mirrored[3];
 	ReadMoveLine(Moves[2 + Rotations.Num()], Location, Mirrored);
 	EXPECT_NEAR(Location[0], 2.0, 1e-9);

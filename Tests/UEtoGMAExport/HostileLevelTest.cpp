@@ -114,6 +114,7 @@ TEST(HostileLevel, FixtureIDsStopAtTheLargestIDAndTheUserIsTold)
 	ASSERT_EQ(Shown.Num(), 1);
 	EXPECT_TRUE(Shown[0].Text.Equals(TEXT("Fixture IDs end at 2147483647: 2 checked fixture(s) have no ID and are left out of the export."), ESearchCase::CaseSensitive)) << Utf8(Shown[0].Text);
 	EXPECT_EQ(Shown[0].Brush, TEXT("Icons.Warning"));
+	EXPECT_FLOAT_EQ(Shown[0].ExpireDuration, 5.0f);
 	EXPECT_TRUE(Stage.Session.HasLogLine(TEXT("Fixture IDs end at 2147483647"), ELogVerbosity::Warning));
 
 	// The rows the numbering could not reach show "-" and are left out of every file.
