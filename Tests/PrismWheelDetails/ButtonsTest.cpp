@@ -59,18 +59,24 @@ TEST_F(FPrismWheelDetailsTest, GenerateOnAnEmptyWheelMakesARingOfSixSelectedFace
 
 TEST_F(FPrismWheelDetailsTest, GenerateRingShrinksToTheCentreAsFacettesGrow)
 {
+	// Sizes outside the property's range (set in code, not through the panel) still give a ring inside the disc:
+	// from a size of 1 on, the ring has shrunk to the centre.
 	Wheel->FacetteCount = 3;
-	Wheel->FacetteSize = 1.0f;
-	ASSERT_TRUE(Click(TEXT("Generate")));
-	ASSERT_EQ(Wheel->Facettes.Num(), 3);
-	for (const FPrismWheelFacette& Facette : Wheel->Facettes)
+	for (const float Size : {1.0f, 1.6f})
 	{
-		EXPECT_EQ(Facette.X, 0.5);
-		EXPECT_EQ(Facette.Y, 0.5);
-		EXPECT_EQ(Facette.Radius, 0.5f);
+		SCOPED_TRACE(Size);
+		Wheel->Facettes.Empty();
+		Wheel->FacetteSize = Size;
+		ASSERT_TRUE(Click(TEXT("Generate")));
+		ASSERT_EQ(Wheel->Facettes.Num(), 3);
+		for (const FPrismWheelFacette& Facette : Wheel->Facettes)
+		{
+			EXPECT_EQ(Facette.X, 0.5);
+			EXPECT_EQ(Facette.Y, 0.5);
+			EXPECT_EQ(Facette.Radius, Size * 0.5f);
+		}
 	}
 
-	// Sizes outside the property's range (set in code, not through the panel) still give a ring inside the disc.
 	Wheel->Facettes.Empty();
 	Wheel->SelectedCircles.Empty();
 	Wheel->FacetteCount = 2;

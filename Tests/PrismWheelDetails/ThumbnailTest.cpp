@@ -80,6 +80,13 @@ TEST_F(FPrismWheelThumbnailTest, FacettesMapOntoTheMiddleOfTheThumbnailAndStayCi
 	const StandIn::FThumbnailDrawing Wide = StandIn::DrawThumbnail(Wheel, 128, 64);
 	ASSERT_EQ(Wide.Tiles.Num(), 5);
 	ExpectTile(Wide.Tiles[0], 0.0, 0.0, 128.0, 64.0, TEXT("MI_ThumbnailBG"), SE_BLEND_Translucent);
+	// The disc covers the middle 84 % of each side: at (10.24, 5.12), 107.52 x 53.76.
+	ExpectTile(Wide.Tiles[1], double(128.0f * 0.08f), double(64.0f * 0.08f), double(128.0f - 2.0f * (128.0f * 0.08f)), double(64.0f - 2.0f * (64.0f * 0.08f)),
+		TEXT("MI_ThumbnailBGCircle"), SE_BLEND_Translucent);
+	EXPECT_NEAR(Wide.Tiles[1].Position.X, 10.24, 1e-5);
+	EXPECT_NEAR(Wide.Tiles[1].Position.Y, 5.12, 1e-5);
+	EXPECT_NEAR(Wide.Tiles[1].Size.X, 107.52, 1e-5);
+	EXPECT_NEAR(Wide.Tiles[1].Size.Y, 53.76, 1e-5);
 	const StandIn::FThumbnailTile& Centre = Wide.Tiles[4];
 	// The radius comes from the inner width on both axes: a circle of radius 8.192, not an ellipse.
 	EXPECT_EQ(Centre.Size.X, Centre.Size.Y);
@@ -130,6 +137,8 @@ TEST_F(FPrismWheelThumbnailTest, OtherObjectsAndANullCanvasDrawNothing)
 	FCanvas Canvas(nullptr, nullptr, nullptr, ERHIFeatureLevel::SM5);
 	Renderer->Draw(NotAWheel, 0, 0, 64, 64, nullptr, &Canvas, false);
 	Renderer->Draw(nullptr, 0, 0, 64, 64, nullptr, &Canvas, false);
+	// A wheel without facettes gets no tile at all, not even the background.
+	Renderer->Draw(NewObject<UZORPrismWheel>(), 0, 0, 64, 64, nullptr, &Canvas, false);
 	EXPECT_TRUE(Canvas.GetStandInTiles().IsEmpty());
 	Renderer->Draw(Wheel, 0, 0, 64, 64, nullptr, nullptr, false);
 
