@@ -100,7 +100,6 @@ TEST_F(CanvasTest, PaintsTheDiscCrossHairFacettesAndHelpOnTheirLayers)
 TEST_F(CanvasTest, ARectangleBeingDraggedLiesUnderTheFacettesAndLiftsTheHelpText)
 {
 	const TSharedRef<SZORPrismWheelWidget> Canvas = OpenCanvas();
-	FSlateWindowElementList Before;
 	Press(Canvas, FVector2D(20.0, 20.0));
 	StandIn::MouseMoveTo(Canvas, Geometry(), FVector2D(320.0, 200.0));
 
@@ -217,11 +216,11 @@ TEST_F(CanvasTest, AClickSelectsUpToTheFacettesEdgeOnAWideCanvas)
 	ClickAt(OnEdge);
 	EXPECT_EQ(Selection(), TArray<int32>({ 2 }));
 
-	// A press on the edge of a selected facette grabs it: the drag moves it.
+	// A press on the edge of a selected facette grabs it: a move of more than 2 units drags it along.
 	StandIn::MouseDownAt(Canvas, Wide, OnEdge);
-	StandIn::MouseMoveTo(Canvas, Wide, OnEdge + FVector2D(30.0, 0.0));
-	StandIn::MouseUpAt(Canvas, Wide, OnEdge + FVector2D(30.0, 0.0));
-	EXPECT_NEAR(Wheel->Facettes[2].X, 0.86, 1e-12);
+	StandIn::MouseMoveTo(Canvas, Wide, OnEdge + FVector2D(2.5, 0.0));
+	StandIn::MouseUpAt(Canvas, Wide, OnEdge + FVector2D(2.5, 0.0));
+	EXPECT_NEAR(Wheel->Facettes[2].X, 0.805, 1e-12);
 	EXPECT_EQ(Wheel->Facettes[2].Y, 0.2);
 	EXPECT_EQ(Selection(), TArray<int32>({ 2 }));
 }
@@ -413,6 +412,7 @@ TEST_F(CanvasTest, AStaleSelectedIndexIsSkippedEverywhere)
 
 	Click(Canvas, FVector2D(5.0, 5.0), true);
 	Wheel->SelectedCircles.Add(7);
+	Wheel->SelectedCircles.Add(5);
 	EXPECT_TRUE(StandIn::KeyDownOn(Canvas, EKeys::Delete).IsEventHandled());
 	EXPECT_EQ(Wheel->Facettes.Num(), 4);
 	EXPECT_TRUE(Selection().IsEmpty());
