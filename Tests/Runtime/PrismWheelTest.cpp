@@ -83,13 +83,6 @@ TEST_F(PrismWheel, NothingSelectedMovesNothing)
 {
 	Wheel->UpdateSelectedCirclesRadial();
 	Wheel->UpdateSelectedCirclesMatrix();
-	// A grid without columns or rows (set by a script, around the panel's range) has no cell.
-	Wheel->SelectedCircles = { 0, 1 };
-	Wheel->Cols = 0;
-	Wheel->UpdateSelectedCirclesMatrix();
-	Wheel->Cols = 2;
-	Wheel->Rows = 0;
-	Wheel->UpdateSelectedCirclesMatrix();
 	for (int32 Index = 0; Index < 6; ++Index)
 	{
 		ExpectUntouched(Index);
