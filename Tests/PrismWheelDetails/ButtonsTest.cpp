@@ -116,8 +116,8 @@ TEST_F(FPrismWheelDetailsTest, GenerateOverAnExistingWheelAsksAndFollowsTheAnswe
 {
 	Wheel->FacetteCount = 4;
 	Wheel->FacetteSize = 0.2f;
-	AddFacettes(2);
-	Wheel->SelectedCircles = {0, 1};
+	AddFacettes(1);
+	Wheel->SelectedCircles = {0};
 
 	// Cancel: nothing changes.
 	StandIn::AnswerNextMessageDialog(EAppReturnType::Cancel);
@@ -128,17 +128,16 @@ TEST_F(FPrismWheelDetailsTest, GenerateOverAnExistingWheelAsksAndFollowsTheAnswe
 		EXPECT_EQ(Dialogs[0].MessageType, EAppMsgType::YesNoCancel);
 		EXPECT_TRUE(Dialogs[0].Message.Equals(OverwriteQuestion, ESearchCase::CaseSensitive)) << Utf8(Dialogs[0].Message);
 	}
-	EXPECT_EQ(Wheel->Facettes.Num(), 2);
-	EXPECT_EQ(Sorted(Wheel->SelectedCircles), TArray<int32>({0, 1}));
+	EXPECT_EQ(Wheel->Facettes.Num(), 1);
+	EXPECT_EQ(Sorted(Wheel->SelectedCircles), TArray<int32>({0}));
 
 	// No: the ring is appended and only the new facettes are selected.
 	StandIn::AnswerNextMessageDialog(EAppReturnType::No);
 	ASSERT_TRUE(Click(TEXT("Generate")));
-	ASSERT_EQ(Wheel->Facettes.Num(), 6);
+	ASSERT_EQ(Wheel->Facettes.Num(), 5);
 	EXPECT_DOUBLE_EQ(Wheel->Facettes[0].X, 0.2);
-	EXPECT_DOUBLE_EQ(Wheel->Facettes[1].X, 0.3);
-	EXPECT_EQ(Wheel->Facettes[2].X, double(0.9f));
-	EXPECT_EQ(Sorted(Wheel->SelectedCircles), TArray<int32>({2, 3, 4, 5}));
+	EXPECT_EQ(Wheel->Facettes[1].X, double(0.9f));
+	EXPECT_EQ(Sorted(Wheel->SelectedCircles), TArray<int32>({1, 2, 3, 4}));
 	EXPECT_TRUE(UndoTitles().Last().Equals(TEXT("Generate"), ESearchCase::CaseSensitive));
 
 	// Yes: the ring replaces everything.
@@ -150,8 +149,8 @@ TEST_F(FPrismWheelDetailsTest, GenerateOverAnExistingWheelAsksAndFollowsTheAnswe
 
 	// Each answered edit is its own undo step: undoing Yes brings back the appended wheel.
 	ASSERT_TRUE(Session->Undo());
-	EXPECT_EQ(Wheel->Facettes.Num(), 6);
-	EXPECT_EQ(Sorted(Wheel->SelectedCircles), TArray<int32>({2, 3, 4, 5}));
+	EXPECT_EQ(Wheel->Facettes.Num(), 5);
+	EXPECT_EQ(Sorted(Wheel->SelectedCircles), TArray<int32>({1, 2, 3, 4}));
 }
 
 TEST_F(FPrismWheelDetailsTest, AnUnansweredOverwriteQuestionChangesNothing)

@@ -280,6 +280,14 @@ TEST_F(CanvasTest, TheMoveFollowsTheZoomAndTellsItsDelegate)
 	EXPECT_NEAR(Wheel->Facettes[1].X, 0.5 + 60.0 / (double(1.2f) * 500.0), 1e-9);
 	EXPECT_EQ(Told, Wheel);
 	EXPECT_EQ(Calls, 10);
+
+	// Escape in the middle of a move leaves nothing to move: later steps are not handled and tell nobody.
+	Press(Canvas, FVector2D(360.0, 300.0));
+	EXPECT_TRUE(StandIn::MouseMoveTo(Canvas, Geometry(), FVector2D(380.0, 300.0)).IsEventHandled());
+	EXPECT_TRUE(StandIn::KeyDownOn(Canvas, EKeys::Escape).IsEventHandled());
+	EXPECT_FALSE(StandIn::MouseMoveTo(Canvas, Geometry(), FVector2D(400.0, 300.0)).IsEventHandled());
+	Release(Canvas, FVector2D(400.0, 300.0));
+	EXPECT_EQ(Calls, 11);
 }
 
 TEST_F(CanvasTest, TheRightButtonPansByTheCursorOverTheZoom)
