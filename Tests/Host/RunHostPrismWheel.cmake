@@ -27,10 +27,6 @@ Opened it as the content browser does: \"ZOR Prism Wheel Editor\" (ZORPrismWheel
   undo history: (none)
   redo: (none)
 ")
-	# The file is optional: an option after --prism-wheel is not taken for one.
-	run_host(0 --prism-wheel --canvas 200,100)
-	expect_contains("${out}" "Canvas 200.0 x 100.0:\n")
-	expect_missing("${out}" "Filled it from")
 elseif(CASE STREQUAL "mixed-order")
 	# Every option is one step in the order given; --canvas and --print-code set up the steps before them.
 	run_host(0 --material Other --prism-wheel --generate --show-menu --canvas 300,200 --thumbnail 64,64 --print-code)
