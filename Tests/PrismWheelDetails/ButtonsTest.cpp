@@ -59,18 +59,24 @@ TEST_F(FPrismWheelDetailsTest, GenerateOnAnEmptyWheelMakesARingOfSixSelectedFace
 
 TEST_F(FPrismWheelDetailsTest, GenerateRingShrinksToTheCentreAsFacettesGrow)
 {
+	// Sizes outside the property's range (set in code, not through the panel) still give a ring inside the disc:
+	// from a size of 1 on, the ring has shrunk to the centre.
 	Wheel->FacetteCount = 3;
-	Wheel->FacetteSize = 1.0f;
-	ASSERT_TRUE(Click(TEXT("Generate")));
-	ASSERT_EQ(Wheel->Facettes.Num(), 3);
-	for (const FPrismWheelFacette& Facette : Wheel->Facettes)
+	for (const float Size : {1.0f, 1.6f})
 	{
-		EXPECT_EQ(Facette.X, 0.5);
-		EXPECT_EQ(Facette.Y, 0.5);
-		EXPECT_EQ(Facette.Radius, 0.5f);
+		SCOPED_TRACE(Size);
+		Wheel->Facettes.Empty();
+		Wheel->FacetteSize = Size;
+		ASSERT_TRUE(Click(TEXT("Generate")));
+		ASSERT_EQ(Wheel->Facettes.Num(), 3);
+		for (const FPrismWheelFacette& Facette : Wheel->Facettes)
+		{
+			EXPECT_EQ(Facette.X, 0.5);
+			EXPECT_EQ(Facette.Y, 0.5);
+			EXPECT_EQ(Facette.Radius, Size * 0.5f);
+		}
 	}
 
-	// Sizes outside the property's range (set in code, not through the panel) still give a ring inside the disc.
 	Wheel->Facettes.Empty();
 	Wheel->SelectedCircles.Empty();
 	Wheel->FacetteCount = 2;
@@ -124,8 +130,8 @@ TEST_F(FPrismWheelDetailsTest, GenerateOverAnExistingWheelAsksAndFollowsTheAnswe
 {
 	Wheel->FacetteCount = 4;
 	Wheel->FacetteSize = 0.2f;
-	AddFacettes(2);
-	Wheel->SelectedCircles = {0, 1};
+	AddFacettes(1);
+	Wheel->SelectedCircles = {0};
 
 	// Cancel: nothing changes.
 	StandIn::AnswerNextMessageDialog(EAppReturnType::Cancel);
@@ -136,18 +142,17 @@ TEST_F(FPrismWheelDetailsTest, GenerateOverAnExistingWheelAsksAndFollowsTheAnswe
 		EXPECT_EQ(Dialogs[0].MessageType, EAppMsgType::YesNoCancel);
 		EXPECT_TRUE(Dialogs[0].Message.Equals(OverwriteQuestion, ESearchCase::CaseSensitive)) << Utf8(Dialogs[0].Message);
 	}
-	EXPECT_EQ(Wheel->Facettes.Num(), 2);
-	EXPECT_EQ(Sorted(Wheel->SelectedCircles), TArray<int32>({0, 1}));
+	EXPECT_EQ(Wheel->Facettes.Num(), 1);
+	EXPECT_EQ(Sorted(Wheel->SelectedCircles), TArray<int32>({0}));
 	EXPECT_TRUE(UndoTitles().IsEmpty()) << "a transaction that recorded nothing is no undo step";
 
 	// No: the ring is appended and only the new facettes are selected.
 	StandIn::AnswerNextMessageDialog(EAppReturnType::No);
 	ASSERT_TRUE(Click(TEXT("Generate")));
-	ASSERT_EQ(Wheel->Facettes.Num(), 6);
+	ASSERT_EQ(Wheel->Facettes.Num(), 5);
 	EXPECT_DOUBLE_EQ(Wheel->Facettes[0].X, 0.2);
-	EXPECT_DOUBLE_EQ(Wheel->Facettes[1].X, 0.3);
-	EXPECT_EQ(Wheel->Facettes[2].X, double(0.9f));
-	EXPECT_EQ(Sorted(Wheel->SelectedCircles), TArray<int32>({2, 3, 4, 5}));
+	EXPECT_EQ(Wheel->Facettes[1].X, double(0.9f));
+	EXPECT_EQ(Sorted(Wheel->SelectedCircles), TArray<int32>({1, 2, 3, 4}));
 	EXPECT_TRUE(UndoTitles().Last().Equals(TEXT("Generate"), ESearchCase::CaseSensitive));
 
 	// Yes: the ring replaces everything.
@@ -159,11 +164,11 @@ TEST_F(FPrismWheelDetailsTest, GenerateOverAnExistingWheelAsksAndFollowsTheAnswe
 
 	// Each answered edit is its own undo step: undoing Yes brings back the appended wheel, undoing No the first one.
 	ASSERT_TRUE(Session->Undo());
-	EXPECT_EQ(Wheel->Facettes.Num(), 6);
-	EXPECT_EQ(Sorted(Wheel->SelectedCircles), TArray<int32>({2, 3, 4, 5}));
+	EXPECT_EQ(Wheel->Facettes.Num(), 5);
+	EXPECT_EQ(Sorted(Wheel->SelectedCircles), TArray<int32>({1, 2, 3, 4}));
 	ASSERT_TRUE(Session->Undo());
-	EXPECT_EQ(Wheel->Facettes.Num(), 2);
-	EXPECT_EQ(Sorted(Wheel->SelectedCircles), TArray<int32>({0, 1}));
+	EXPECT_EQ(Wheel->Facettes.Num(), 1);
+	EXPECT_EQ(Sorted(Wheel->SelectedCircles), TArray<int32>({0}));
 	EXPECT_FALSE(Session->Undo());
 }
 

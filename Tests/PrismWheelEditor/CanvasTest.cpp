@@ -114,7 +114,6 @@ TEST_F(CanvasTest, PaintsTheDiscCrossHairFacettesAndHelpOnTheirLayers)
 TEST_F(CanvasTest, ARectangleBeingDraggedLiesUnderTheFacettesAndLiftsTheHelpText)
 {
 	const TSharedRef<SZORPrismWheelWidget> Canvas = OpenCanvas();
-	FSlateWindowElementList Before;
 	Press(Canvas, FVector2D(20.0, 20.0));
 	StandIn::MouseMoveTo(Canvas, Geometry(), FVector2D(320.0, 200.0));
 
@@ -157,8 +156,8 @@ TEST_F(CanvasTest, ClicksSelectAsShiftAndCtrlSay)
 	EXPECT_EQ(Selection(), TArray<int32>({ 1 }));
 	Click(Canvas, CanvasPoint(0.8, 0.2), true);
 	EXPECT_EQ(Selection(), TArray<int32>({ 1, 2 }));
-	// Ctrl removes; on a facette that is not selected it changes nothing.
-	Click(Canvas, CanvasPoint(0.5, 0.5), false, true);
+	// Ctrl removes, with or without Shift; on a facette that is not selected it changes nothing.
+	Click(Canvas, CanvasPoint(0.5, 0.5), true, true);
 	EXPECT_EQ(Selection(), TArray<int32>({ 2 }));
 	Click(Canvas, CanvasPoint(0.2, 0.8), false, true);
 	EXPECT_EQ(Selection(), TArray<int32>({ 2 }));
@@ -193,16 +192,53 @@ TEST_F(CanvasTest, RectanglesReplaceAddAndRemove)
 	// Shift adds the middle one: the rectangle reaches into its circle, not to its centre.
 	Drag(Canvas, FVector2D(200.0, 200.0), FVector2D(290.0, 290.0), true);
 	EXPECT_EQ(Selection(), TArray<int32>({ 0, 1, 2 }));
+	// Ctrl alone removes what the rectangle covers and keeps the rest.
+	Drag(Canvas, FVector2D(60.0, 60.0), FVector2D(200.0, 200.0), false, true);
+	EXPECT_EQ(Selection(), TArray<int32>({ 1, 2 }));
+	// With Shift, a press on a selected facette draws a rectangle too: it moves nothing.
+	Drag(Canvas, CanvasPoint(0.5, 0.5), FVector2D(560.0, 560.0), true);
+	EXPECT_EQ(Selection(), TArray<int32>({ 1, 2, 4 }));
+	EXPECT_EQ(Wheel->Facettes[1].X, 0.5);
+	Wheel->SelectedCircles.Add(0);
 	// Ctrl with Shift removes what the rectangle covers.
 	Drag(Canvas, FVector2D(60.0, 60.0), FVector2D(300.0, 300.0), true, true);
-	EXPECT_EQ(Selection(), TArray<int32>({ 2 }));
+	EXPECT_EQ(Selection(), TArray<int32>({ 2, 4 }));
 	// Pressing on a facette that is not selected and dragging draws a rectangle, it moves nothing.
-	const FWheelState Before = FWheelState::Of(Wheel);
 	Drag(Canvas, CanvasPoint(0.2, 0.8), FVector2D(560.0, 560.0));
 	EXPECT_EQ(Selection(), TArray<int32>({ 3, 4 }));
-	EXPECT_EQ(FWheelState::Of(Wheel).Facettes.Num(), Before.Facettes.Num());
 	EXPECT_EQ(Wheel->Facettes[3].X, 0.2);
 	EXPECT_TRUE(Session.GetUndoTitles().IsEmpty());
+
+	// A rectangle whose edge touches a circle takes it; a twentieth of a unit further off it does not.
+	Drag(Canvas, FVector2D(325.0, 280.0), FVector2D(400.0, 320.0));
+	EXPECT_EQ(Selection(), TArray<int32>({ 1 }));
+	Drag(Canvas, FVector2D(325.05, 280.0), FVector2D(400.0, 320.0));
+	EXPECT_TRUE(Selection().IsEmpty());
+}
+
+TEST_F(CanvasTest, AClickSelectsUpToTheFacettesEdgeOnAWideCanvas)
+{
+	const TSharedRef<SZORPrismWheelWidget> Canvas = OpenCanvas();
+	// 700 x 600: the square at (100, 50), facette 2 centred at (500, 150) with radius 25.
+	const FGeometry Wide = FGeometry::MakeRoot(FVector2D(700.0, 600.0), FSlateLayoutTransform());
+	const auto ClickAt = [&](const FVector2D& At)
+	{
+		StandIn::MouseDownAt(Canvas, Wide, At);
+		StandIn::MouseUpAt(Canvas, Wide, At);
+	};
+	const FVector2D OnEdge(500.0 - 15.0, 150.0 + 20.0);
+	ClickAt(OnEdge + FVector2D(0.0, 0.05));
+	EXPECT_TRUE(Selection().IsEmpty());
+	ClickAt(OnEdge);
+	EXPECT_EQ(Selection(), TArray<int32>({ 2 }));
+
+	// A press on the edge of a selected facette grabs it: a move of more than 2 units drags it along.
+	StandIn::MouseDownAt(Canvas, Wide, OnEdge);
+	StandIn::MouseMoveTo(Canvas, Wide, OnEdge + FVector2D(2.5, 0.0));
+	StandIn::MouseUpAt(Canvas, Wide, OnEdge + FVector2D(2.5, 0.0));
+	EXPECT_NEAR(Wheel->Facettes[2].X, 0.805, 1e-12);
+	EXPECT_EQ(Wheel->Facettes[2].Y, 0.2);
+	EXPECT_EQ(Selection(), TArray<int32>({ 2 }));
 }
 
 TEST_F(CanvasTest, DraggingTheSelectionIsOneUndoableMove)
@@ -258,6 +294,14 @@ TEST_F(CanvasTest, TheMoveFollowsTheZoomAndTellsItsDelegate)
 	EXPECT_NEAR(Wheel->Facettes[1].X, 0.5 + 60.0 / (double(1.2f) * 500.0), 1e-9);
 	EXPECT_EQ(Told, Wheel);
 	EXPECT_EQ(Calls, 10);
+
+	// Escape in the middle of a move leaves nothing to move: later steps are not handled and tell nobody.
+	Press(Canvas, FVector2D(360.0, 300.0));
+	EXPECT_TRUE(StandIn::MouseMoveTo(Canvas, Geometry(), FVector2D(380.0, 300.0)).IsEventHandled());
+	EXPECT_TRUE(StandIn::KeyDownOn(Canvas, EKeys::Escape).IsEventHandled());
+	EXPECT_FALSE(StandIn::MouseMoveTo(Canvas, Geometry(), FVector2D(400.0, 300.0)).IsEventHandled());
+	Release(Canvas, FVector2D(400.0, 300.0));
+	EXPECT_EQ(Calls, 11);
 }
 
 TEST_F(CanvasTest, TheRightButtonPansByTheCursorOverTheZoom)
@@ -392,6 +436,7 @@ TEST_F(CanvasTest, AStaleSelectedIndexIsSkippedEverywhere)
 
 	Click(Canvas, FVector2D(5.0, 5.0), true);
 	Wheel->SelectedCircles.Add(7);
+	Wheel->SelectedCircles.Add(5);
 	EXPECT_TRUE(StandIn::KeyDownOn(Canvas, EKeys::Delete).IsEventHandled());
 	EXPECT_EQ(Wheel->Facettes.Num(), 4);
 	EXPECT_TRUE(Selection().IsEmpty());

@@ -165,16 +165,6 @@ TEST_F(PrismWheelEditor, TheLayoutPutsTheCanvasBesideTheDetailsAboveTheLog)
 	EXPECT_EQ(Utf8(Layout[4]), "      stack 0.2: PrismWheelDetailsTab (opened)");
 	// The output log is the engine's own tab, which the stand-in has no module for.
 	EXPECT_EQ(Utf8(Layout[5]), "    stack 0.4: OutputLog (opened, no spawner here)");
-
-	const TSharedPtr<FTabManager::FArea> Area = Editor.GetStandaloneDefaultLayout()->GetPrimaryArea();
-	ASSERT_TRUE(Area.IsValid());
-	ASSERT_EQ(Area->GetChildNodes().Num(), 2);
-	const TSharedPtr<FTabManager::FStack> LogStack = Area->GetChildNodes()[1]->AsStack();
-	ASSERT_TRUE(LogStack.IsValid());
-	EXPECT_FLOAT_EQ(LogStack->GetSizeCoefficient(), 0.4f);
-	ASSERT_EQ(LogStack->GetTabs().Num(), 1);
-	EXPECT_EQ(Utf8(LogStack->GetTabs()[0].TabId.TabType.ToString()), "OutputLog");
-	EXPECT_EQ(LogStack->GetTabs()[0].TabState, ETabState::OpenedTab);
 }
 
 TEST_F(PrismWheelEditor, TheTabsShowTheCanvasAndADetailsViewOfTheWheel)

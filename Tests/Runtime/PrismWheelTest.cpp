@@ -46,19 +46,6 @@ namespace
 	constexpr double Pi = 3.14159265358979323846;
 }
 
-TEST_F(PrismWheel, DefaultsAreUsable)
-{
-	UZORPrismWheel* Fresh = NewObject<UZORPrismWheel>();
-	EXPECT_GT(Fresh->FacetteCount, 0);
-	EXPECT_GT(Fresh->FacetteSize, 0.0f);
-	EXPECT_GT(Fresh->Radius, 0.0f);
-	EXPECT_LE(Fresh->Radius, 0.5f);
-	EXPECT_GE(Fresh->Cols, 1);
-	EXPECT_GE(Fresh->Rows, 1);
-	EXPECT_TRUE(Fresh->Facettes.IsEmpty());
-	EXPECT_EQ(Fresh->SelectedCircles.Num(), 0);
-}
-
 TEST_F(PrismWheel, RadialSpreadsSelectionEvenlyFromTheStartAngle)
 {
 	Wheel->SelectedCircles = { 3, 0, 2 };
@@ -147,36 +134,19 @@ TEST_F(PrismWheel, MatrixSingleRowAndInvalidIndices)
 	ExpectUntouched(4);
 }
 
-TEST_F(PrismWheel, ArrangementIsUndoneWithItsTransaction)
+TEST_F(PrismWheel, ArrangementsAreUndoneWithTheCallersTransaction)
 {
-	Wheel->SelectedCircles = { 0, 1, 2 };
+	Wheel->SelectedCircles = { 2, 3 };
 	Wheel->Radius = 0.3f;
+	Wheel->Cols = 2;
+	Wheel->Rows = 1;
+	Wheel->ColSpacing = 0.5f;
 	{
 		FScopedTransaction Transaction(FText::FromString(TEXT("Arrange Radial")));
 		Wheel->UpdateSelectedCirclesRadial();
 	}
-	ExpectAt(0, 0.5 + double(0.3f), 0.5);
+	ExpectAt(2, 0.5 + double(0.3f), 0.5);
 	EXPECT_TRUE(Wheel->GetPackage()->IsDirty());
-	ASSERT_FALSE(Session.GetUndoTitles().IsEmpty());
-	EXPECT_TRUE(Session.GetUndoTitles().Last().Equals(TEXT("Arrange Radial"), ESearchCase::CaseSensitive));
-
-	ASSERT_TRUE(Session.Undo());
-	for (int32 Index = 0; Index < 6; ++Index)
-	{
-		ExpectUntouched(Index);
-	}
-	EXPECT_EQ(Wheel->SelectedCircles.Num(), 3);
-
-	ASSERT_TRUE(Session.Redo());
-	ExpectAt(0, 0.5 + double(0.3f), 0.5);
-}
-
-TEST_F(PrismWheel, MatrixArrangementIsUndoable)
-{
-	Wheel->SelectedCircles = { 2, 3 };
-	Wheel->Cols = 2;
-	Wheel->Rows = 1;
-	Wheel->ColSpacing = 0.5f;
 	{
 		FScopedTransaction Transaction(FText::FromString(TEXT("Arrange Matrix")));
 		Wheel->UpdateSelectedCirclesMatrix();
@@ -185,6 +155,13 @@ TEST_F(PrismWheel, MatrixArrangementIsUndoable)
 	ExpectAt(3, 0.75, 0.5);
 
 	ASSERT_TRUE(Session.Undo());
-	ExpectUntouched(2);
-	ExpectUntouched(3);
+	ExpectAt(2, 0.5 + double(0.3f), 0.5);
+	ASSERT_TRUE(Session.Undo());
+	for (int32 Index = 0; Index < 6; ++Index)
+	{
+		ExpectUntouched(Index);
+	}
+	EXPECT_EQ(Wheel->SelectedCircles.Num(), 2);
+	ASSERT_TRUE(Session.Redo());
+	ExpectAt(2, 0.5 + double(0.3f), 0.5);
 }
