@@ -61,23 +61,10 @@ namespace ZORMaterialTest
 		FMatrix44f WorldToLocal = FMatrix44f::Identity;
 		mutable FEdges Edges;
 
-		float operator()(const TCHAR* Name) const
-		{
-			return Get(Name).X;
-		}
-		F2 Two(const TCHAR* Name) const
-		{
-			return { Get(Name).X, Get(Name).Y };
-		}
-		F3 Three(const TCHAR* Name) const
-		{
-			return { Get(Name).X, Get(Name).Y, Get(Name).Z };
-		}
-		FVector4f Get(const TCHAR* Name) const
-		{
-			const FVector4f* Value = Case.Find(Name);
-			return Value ? *Value : FVector4f(0.0f, 0.0f, 0.0f, 0.0f);
-		}
+		/** A scalar input, a float2's or a float3's components; an input the case leaves out is 0. */
+		float operator()(const TCHAR* Name) const { return Case.FindRef(Name).X; }
+		F2 Two(const TCHAR* Name) const { return { Case.FindRef(Name).X, Case.FindRef(Name).Y }; }
+		F3 Three(const TCHAR* Name) const { return { Case.FindRef(Name).X, Case.FindRef(Name).Y, Case.FindRef(Name).Z }; }
 
 		/** The texel the sampler picks: floor(coordinate * extent) wrapped, at the mip clamped to the texture's. */
 		FLinearColor Sample(const TCHAR* Name, F3 Coordinate, float Mip = 0.0f) const
@@ -229,9 +216,10 @@ namespace ZORMaterialTest
 		return Image * (In(TEXT("Dimmer")) * Blades);
 	}
 
-	/** A soft blade through A and B: the two edge ramps of slope 30 along the line L. */
-	inline float SoftBlade(F2 P, F2 A, F2 B, F2 L)
+	/** A soft blade through A and B: the two edge ramps of slope 30 along its line, A - B or B - A by Direction. */
+	inline float SoftBlade(F2 P, F2 A, F2 B, float Direction)
 	{
+		const F2 L = (A - B) * Direction;
 		auto Cross = [](F2 U, F2 V) { return U.X * V.Y - U.Y * V.X; };
 		return FMath::Clamp(30.0f * Cross(P - B, L), 0.0f, 1.0f) * FMath::Clamp(30.0f * Cross(P - A, L), 0.0f, 1.0f);
 	}
@@ -261,16 +249,10 @@ namespace ZORMaterialTest
 				const float Distance = std::sqrt(D.X * D.X + D.Y * D.Y);
 				const float IrisEdge = Saturate((1.0f - Saturate(Distance - (In(TEXT("Iris")) - 1.0f))) * (In(TEXT("Frost")) * (-14.0f) + 15.0f));
 				const F2 P = TurnAboutCentre(MaskUV, FromTurns(In(TEXT("BladeAngle")), -1.0f));
-				const F2 B1{ 1.0f, In(TEXT("Blade1B")) };
-				const F2 A1{ 0.0f, In(TEXT("Blade1A")) };
-				const F2 B2{ 1.0f - Saturate(In(TEXT("Blade2A"))), 0.0f };
-				const F2 A2{ 1.0f - Saturate(In(TEXT("Blade2B"))), 1.0f };
-				const F2 B3{ 1.0f, 1.0f - Saturate(In(TEXT("Blade3A"))) };
-				const F2 A3{ 0.0f, 1.0f - In(TEXT("Blade3B")) };
-				const F2 B4{ Saturate(In(TEXT("Blade4B"))), 0.0f };
-				const F2 A4{ Saturate(In(TEXT("Blade4A"))), 1.0f };
-				const float Blades = SoftBlade(P, A1, B1, A1 - B1) * SoftBlade(P, A2, B2, B2 - A2) * SoftBlade(P, A3, B3, B3 - A3)
-					* SoftBlade(P, A4, B4, A4 - B4) * IrisEdge;
+				const float Blades = SoftBlade(P, F2{ 0.0f, In(TEXT("Blade1A")) }, F2{ 1.0f, In(TEXT("Blade1B")) }, 1.0f)
+					* SoftBlade(P, F2{ 1.0f - Saturate(In(TEXT("Blade2B"))), 1.0f }, F2{ 1.0f - Saturate(In(TEXT("Blade2A"))), 0.0f }, -1.0f)
+					* SoftBlade(P, F2{ 0.0f, 1.0f - In(TEXT("Blade3B")) }, F2{ 1.0f, 1.0f - Saturate(In(TEXT("Blade3A"))) }, -1.0f)
+					* SoftBlade(P, F2{ Saturate(In(TEXT("Blade4A"))), 1.0f }, F2{ Saturate(In(TEXT("Blade4B"))), 0.0f }, 1.0f) * IrisEdge;
 				const F3 Image = TurnedWheelsImage(In, ThroughPrisms(In(TEXT("Gobo1Shake"))), ThroughPrisms(In(TEXT("Gobo2Shake"))), MaskUV, MaskUV);
 				Sum = Sum + Image * (In(TEXT("Dimmer")) * Blades);
 			}

@@ -86,7 +86,7 @@ namespace
 	/** Every texel, channel and mip its own value: no flip or turn maps it onto itself, no channel equals another. */
 	FShaderTexture Distinct(bool bVolume, uint64 Seed)
 	{
-		FShaderTexture Texture = bVolume ? FShaderTexture::Blank(16, 16, 16, true, 5) : FShaderTexture::Blank(64, 48, 1, false, 7);
+		FShaderTexture Texture = bVolume ? FShaderTexture::Blank(32, 32, 32, true, 6) : FShaderTexture::Blank(256, 192, 1, false, 9);
 		FDraw Draw(Seed);
 		for (FLinearColor& Texel : Texture.Texels)
 		{
@@ -116,29 +116,32 @@ namespace
 	/** The primitive's world-to-local matrix: a turn about all three axes, each column scaled differently. */
 	FMatrix44f TurnedAndScaled()
 	{
-		const float Angles[3] = { 0.7f, -0.4f, 1.9f };
-		const float Scales[3] = { 1.5f, 0.8f, 1.2f };
-		float Turn[3][3] = { { 1, 0, 0 }, { 0, 1, 0 }, { 0, 0, 1 } };
-		for (int32 Axis = 0; Axis < 3; ++Axis)
-		{
-			const int32 A = (Axis + 1) % 3;
-			const int32 B = (Axis + 2) % 3;
-			for (int32 Row = 0; Row < 3; ++Row)
-			{
-				const float First = Turn[Row][A];
-				Turn[Row][A] = First * std::cos(Angles[Axis]) - Turn[Row][B] * std::sin(Angles[Axis]);
-				Turn[Row][B] = First * std::sin(Angles[Axis]) + Turn[Row][B] * std::cos(Angles[Axis]);
-			}
-		}
+		const FMatrix Turn = FRotationMatrix(FRotator(-23.0, 109.0, 40.0));
+		const double Scales[3] = { 1.5, 0.8, 1.2 };
 		FMatrix44f Matrix = FMatrix44f::Identity;
 		for (int32 Row = 0; Row < 3; ++Row)
 		{
 			for (int32 Column = 0; Column < 3; ++Column)
 			{
-				Matrix.M[Row][Column] = Turn[Row][Column] * Scales[Column];
+				Matrix.M[Row][Column] = (float)(Turn.M[Row][Column] * Scales[Column]);
 			}
 		}
 		return Matrix;
+	}
+
+	struct FRange
+	{
+		const TCHAR* Name;
+		float Low;
+		float High;
+	};
+
+	void AddRanges(FShaderCase& Case, FDraw& Draw, std::initializer_list<FRange> Ranges)
+	{
+		for (const FRange& Range : Ranges)
+		{
+			Case.Add(Range.Name, S(Draw.Range(Range.Low, Range.High)));
+		}
 	}
 
 	void AddWheels(FShaderCase& Case, FDraw& Draw, float MaxTime)
@@ -151,19 +154,15 @@ namespace
 			Case.Add(Wheel[0], S(Num));
 			Case.Add(Wheel[1], S(Draw.Whole(1, (int32)Num)));
 		}
-		Case.Add(TEXT("Time"), S(Draw.Range(0.0f, MaxTime)));
-		Case.Add(TEXT("CurrentTime"), S(Draw.Range(0.0f, 4.0f)));
-		for (const TCHAR* Speed : { TEXT("GoboScrollingSpeed"), TEXT("Gobo2ScrollingSpeed"), TEXT("ColorScrollingSpeed") })
-		{
-			Case.Add(Speed, S(Draw.Range(-0.3f, 0.3f)));
-		}
+		AddRanges(Case, Draw, { { TEXT("Time"), 0.0f, MaxTime }, { TEXT("CurrentTime"), 0.0f, 4.0f }, { TEXT("GoboScrollingSpeed"), -0.3f, 0.3f },
+			{ TEXT("Gobo2ScrollingSpeed"), -0.3f, 0.3f }, { TEXT("ColorScrollingSpeed"), -0.3f, 0.3f } });
 	}
 
 	void AddPrism(FShaderCase& Case, FDraw& Draw, const FString& Prism, int32 MaxNum)
 	{
 		Case.Add(Prism + TEXT("Num"), S(Draw.Whole(1, MaxNum)));
-		Case.Add(Prism + TEXT("Radius"), S(Draw.Range(0.0f, 0.25f)));
 		Case.Add(Prism + TEXT("MatrixArrange"), S(Draw.Whole(0, 2)));
+		Case.Add(Prism + TEXT("Radius"), S(Draw.Range(0.0f, 0.25f)));
 		Case.Add(Prism + TEXT("Pos"), S(Draw.Range(0.0f, 360.0f)));
 		Case.Add(Prism + TEXT("Scale"), S(Draw.Range(0.6f, 1.6f)));
 	}
@@ -175,19 +174,13 @@ namespace
 		if (Type == Beam)
 		{
 			Case.Add(TEXT("AdjOpp"), V2(Draw.Range(2.0f, 6.0f), Draw.Range(0.5f, 2.0f)));
-			Case.Add(TEXT("ConeRadius"), S(Draw.Range(0.1f, 0.6f)));
-			Case.Add(TEXT("MaxDistance"), S(Draw.Range(8.0f, 20.0f)));
 			Case.Add(TEXT("NoiseEnable"), S(Draw.Whole(0, 3) > 0.0f ? 1.0f : 0.0f));
-			Case.Add(TEXT("WindDirection"), S(Draw.Range(0.0f, 360.0f)));
-			Case.Add(TEXT("WindElevation"), S(Draw.Range(-90.0f, 90.0f)));
-			Case.Add(TEXT("WindSpeed"), S(Draw.Range(0.0f, 2.0f)));
-			Case.Add(TEXT("ObjectPosition"), V3(Draw.Range(-3.0f, 3.0f), Draw.Range(-3.0f, 3.0f), Draw.Range(-3.0f, 3.0f)));
-			Case.Add(TEXT("NoiseScale"), S(Draw.Range(300.0f, 3000.0f)));
 			Case.Add(TEXT("NoiseMip"), S(Draw.Whole(0, 2)));
-			Case.Add(TEXT("NoiseGamma"), S(Draw.Range(0.5f, 2.0f)));
-			Case.Add(TEXT("NoiseIntensity"), S(Draw.Range(0.0f, 1.0f)));
-			Case.Add(TEXT("SoftClipSize"), S(Draw.Range(0.2f, 3.0f)));
+			Case.Add(TEXT("ObjectPosition"), V3(Draw.Range(-3.0f, 3.0f), Draw.Range(-3.0f, 3.0f), Draw.Range(-3.0f, 3.0f)));
 			Case.Add(TEXT("DMXColor"), V3(Draw.Range(0.2f, 1.0f), Draw.Range(0.2f, 1.0f), Draw.Range(0.2f, 1.0f)));
+			AddRanges(Case, Draw, { { TEXT("ConeRadius"), 0.1f, 0.6f }, { TEXT("MaxDistance"), 8.0f, 20.0f }, { TEXT("WindDirection"), 0.0f, 360.0f },
+				{ TEXT("WindElevation"), -90.0f, 90.0f }, { TEXT("WindSpeed"), 0.0f, 2.0f }, { TEXT("NoiseScale"), 300.0f, 3000.0f },
+				{ TEXT("NoiseGamma"), 0.5f, 2.0f }, { TEXT("NoiseIntensity"), 0.0f, 1.0f }, { TEXT("SoftClipSize"), 0.2f, 3.0f } });
 			AddWheels(Case, Draw, 0.3f);
 			return Case;
 		}
@@ -196,25 +189,18 @@ namespace
 			AddPrism(Case, Draw, TEXT("Prism1"), 6);
 			return Case;
 		}
-		Case.Add(TEXT("Dimmer"), S(Draw.Range(0.2f, 1.0f)));
-		for (const TCHAR* Angle : { TEXT("GoboAngle"), TEXT("Gobo2Angle"), TEXT("FireAngle") })
-		{
-			Case.Add(Angle, S(Draw.Range(-1.0f, 1.0f)));
-		}
-		Case.Add(TEXT("BladeAngle"), S(Draw.Range(-0.25f, 0.25f)));
-		Case.Add(TEXT("Gobo1Shake"), S(Draw.Range(-0.2f, 0.2f)));
-		Case.Add(TEXT("Gobo2Shake"), S(Draw.Range(-0.2f, 0.2f)));
-		for (const TCHAR* Blade : { TEXT("Blade1A"), TEXT("Blade1B"), TEXT("Blade2A"), TEXT("Blade2B"), TEXT("Blade3A"), TEXT("Blade3B"), TEXT("Blade4A"), TEXT("Blade4B") })
-		{
-			Case.Add(Blade, S(Draw.Range(0.0f, 0.25f)));
-		}
+		AddRanges(Case, Draw, { { TEXT("Dimmer"), 0.2f, 1.0f }, { TEXT("GoboAngle"), -1.0f, 1.0f }, { TEXT("Gobo2Angle"), -1.0f, 1.0f },
+			{ TEXT("FireAngle"), -1.0f, 1.0f }, { TEXT("BladeAngle"), -0.25f, 0.25f }, { TEXT("Gobo1Shake"), -0.2f, 0.2f },
+			{ TEXT("Gobo2Shake"), -0.2f, 0.2f }, { TEXT("Frost"), 0.0f, 1.0f }, { TEXT("Focus"), 0.0f, 1.0f } });
+		// Blades now and then a little out of the frame, where the clamps act.
+		AddRanges(Case, Draw, { { TEXT("Blade1A"), -0.1f, 0.25f }, { TEXT("Blade1B"), -0.1f, 0.25f }, { TEXT("Blade2A"), -0.1f, 0.25f },
+			{ TEXT("Blade2B"), -0.1f, 0.25f }, { TEXT("Blade3A"), -0.1f, 0.25f }, { TEXT("Blade3B"), -0.1f, 0.25f }, { TEXT("Blade4A"), -0.1f, 0.25f },
+			{ TEXT("Blade4B"), -0.1f, 0.25f } });
 		// The soft iris of the prism image opens towards 1; the hard one closes towards 1, and half the sets
 		// leave it open so that the blades' corners show.
 		const float Closing = Draw.Whole(0, 1) * Draw.Range(0.0f, 0.5f);
 		Case.Add(TEXT("Iris"), S(Type == Light ? Draw.Range(0.4f, 1.0f) : Closing));
 		Case.Add(TEXT("FireCenter"), V2(Draw.Range(0.3f, 0.7f), Draw.Range(0.3f, 0.7f)));
-		Case.Add(TEXT("Frost"), S(Draw.Range(0.0f, 1.0f)));
-		Case.Add(TEXT("Focus"), S(Draw.Range(0.0f, 1.0f)));
 		AddWheels(Case, Draw, 4.0f);
 		if (Type == Light)
 		{
@@ -483,23 +469,19 @@ namespace
 		return Colors;
 	}
 
-	TEST_F(TemplateRun, PrismEditorPlacesFiveCopiesOnALineAtHalvingRadii)
+	TEST_F(TemplateRun, PrismEditorPlacesCopiesOnALineAtHalvingRadiiOrOnACircle)
 	{
 		// Copies at 90, 270, 450, 630 and 810 degrees with radii 0.2, 0.2, 0.1, 0.1 and 0: each lit spot shows DIM.
-		FShaderCase Shared;
-		AddFirstPrism(Shared, 5.0f, 1.0f, 90.0f);
-		ExpectWorked(PrismEditor,
-			CasesAt(Shared, { V2(0.5f, 0.7f), V2(0.5f, 0.3f), V2(0.5f, 0.6f), V2(0.5f, 0.4f), V2(0.5f, 0.5f), V2(0.5f, 0.8f), V2(0.5f, 0.2f),
-				V2(0.7f, 0.5f), V2(0.6f, 0.5f) }),
-			Grey({ 0.5f, 0.5f, 0.5f, 0.5f, 0.5f, 0.0f, 0.0f, 0.0f, 0.0f }), CentreMarkAs(TEXT("TXTpGobo")));
-	}
-
-	TEST_F(TemplateRun, PrismEditorSpreadsCopiesEvenlyOnACircleOtherwise)
-	{
-		FShaderCase Shared;
-		AddFirstPrism(Shared, 4.0f, 0.0f, 0.0f);
-		ExpectWorked(PrismEditor, CasesAt(Shared, { V2(0.7f, 0.5f), V2(0.5f, 0.7f), V2(0.3f, 0.5f), V2(0.5f, 0.3f), V2(0.5f, 0.5f) }),
-			Grey({ 0.5f, 0.5f, 0.5f, 0.5f, 0.0f }), CentreMarkAs(TEXT("TXTpGobo")));
+		FShaderCase Line;
+		AddFirstPrism(Line, 5.0f, 1.0f, 90.0f);
+		TArray<FShaderCase> Cases = CasesAt(Line, { V2(0.5f, 0.7f), V2(0.5f, 0.3f), V2(0.5f, 0.6f), V2(0.5f, 0.4f), V2(0.5f, 0.5f),
+			V2(0.5f, 0.8f), V2(0.5f, 0.2f), V2(0.7f, 0.5f), V2(0.6f, 0.5f) });
+		// Otherwise evenly on a circle: four copies at 0, 90, 180 and 270 degrees.
+		FShaderCase Circle;
+		AddFirstPrism(Circle, 4.0f, 0.0f, 0.0f);
+		Cases.Append(CasesAt(Circle, { V2(0.7f, 0.5f), V2(0.5f, 0.7f), V2(0.3f, 0.5f), V2(0.5f, 0.3f), V2(0.5f, 0.5f) }));
+		ExpectWorked(PrismEditor, Cases, Grey({ 0.5f, 0.5f, 0.5f, 0.5f, 0.5f, 0.0f, 0.0f, 0.0f, 0.0f, 0.5f, 0.5f, 0.5f, 0.5f, 0.0f }),
+			CentreMarkAs(TEXT("TXTpGobo")));
 	}
 
 	TEST_F(TemplateRun, LightPlacesTheFirstPrismsCopiesAsThePrismEditorDoes)
