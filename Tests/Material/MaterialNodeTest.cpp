@@ -81,21 +81,6 @@ namespace
 		}
 	}
 
-	TEST_F(MaterialNode, TheTemplatesAreFiveDifferentTexts)
-	{
-		FNodeInMaterial Made = MakeNode(0);
-		const FString Texts[] = { Made.Node->GetPrismEditorCode(), Made.Node->GetLightCode(), Made.Node->GetBeamCode(),
-			Made.Node->GetRTCode(), Made.Node->GetOtherCode() };
-		for (int32 A = 0; A < 5; ++A)
-		{
-			EXPECT_TRUE(Texts[A].Contains(TEXT("return cumul;"), ESearchCase::CaseSensitive)) << A;
-			for (int32 B = A + 1; B < 5; ++B)
-			{
-				EXPECT_FALSE(Texts[A].Equals(Texts[B], ESearchCase::CaseSensitive)) << A << " and " << B;
-			}
-		}
-	}
-
 	TEST_F(MaterialNode, OtherCompilesToTheConstantOneWithItsInputsStillCompiled)
 	{
 		FNodeInMaterial Made = MakeNode(Other);

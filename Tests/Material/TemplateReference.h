@@ -10,23 +10,14 @@
 
 namespace ZORMaterialTest
 {
-	struct F2
-	{
-		float X = 0.0f;
-		float Y = 0.0f;
-	};
+	struct F2 { float X = 0.0f; float Y = 0.0f; };
 	inline F2 operator+(F2 A, F2 B) { return { A.X + B.X, A.Y + B.Y }; }
 	inline F2 operator-(F2 A, F2 B) { return { A.X - B.X, A.Y - B.Y }; }
 	inline F2 operator+(F2 A, float B) { return { A.X + B, A.Y + B }; }
 	inline F2 operator-(F2 A, float B) { return { A.X - B, A.Y - B }; }
 	inline F2 operator*(F2 A, float B) { return { A.X * B, A.Y * B }; }
 
-	struct F3
-	{
-		float X = 0.0f;
-		float Y = 0.0f;
-		float Z = 0.0f;
-	};
+	struct F3 { float X = 0.0f; float Y = 0.0f; float Z = 0.0f; };
 	inline F3 operator+(F3 A, F3 B) { return { A.X + B.X, A.Y + B.Y, A.Z + B.Z }; }
 	inline F3 operator-(F3 A, F3 B) { return { A.X - B.X, A.Y - B.Y, A.Z - B.Z }; }
 	inline F3 operator*(F3 A, F3 B) { return { A.X * B.X, A.Y * B.Y, A.Z * B.Z }; }
@@ -44,13 +35,7 @@ namespace ZORMaterialTest
 	{
 		bool bNear = false;
 
-		void Check(float Distance, float Margin)
-		{
-			if (!(std::fabs(Distance) >= Margin))
-			{
-				bNear = true;
-			}
-		}
+		void Check(float Distance, float Margin) { bNear |= !(std::fabs(Distance) >= Margin); }
 	};
 
 	/** A case's inputs, its textures and the primitive's world-to-local matrix, as the function sees them. */
@@ -77,13 +62,9 @@ namespace ZORMaterialTest
 			const float Coordinates[3] = { Coordinate.X, Coordinate.Y, Coordinate.Z };
 			const int32 Extents[3] = { Texture.Width, Texture.Height, Texture.bVolume ? Texture.Depth : 1 };
 			int32 Texel[3] = { 0, 0, 0 };
-			for (int32 Axis = 0; Axis < 3; ++Axis)
+			for (int32 Axis = 0; Axis < (Texture.bVolume ? 3 : 2); ++Axis)
 			{
 				const int32 Extent = StandIn::FShaderTexture::MipExtent(Extents[Axis], Level);
-				if (Extent == 1)
-				{
-					continue;
-				}
 				const float Scaled = Coordinates[Axis] * (float)Extent;
 				const float Whole = std::floor(Scaled);
 				const float Margin = 5e-4f + 4e-6f * std::fabs(Scaled);
@@ -93,10 +74,7 @@ namespace ZORMaterialTest
 			}
 			return Texture.At(Texel[0], Texel[1], Texel[2], Level);
 		}
-		FLinearColor Sample(const TCHAR* Name, F2 UV) const
-		{
-			return Sample(Name, F3{ UV.X, UV.Y, 0.0f });
-		}
+		FLinearColor Sample(const TCHAR* Name, F2 UV) const { return Sample(Name, F3{ UV.X, UV.Y, 0.0f }); }
 
 		/** A hard cut: 1 past the edge, 0 before it. */
 		float Past(float Difference) const
@@ -116,22 +94,13 @@ namespace ZORMaterialTest
 	}
 
 	/** An angle in turns, pi written as 3.1415; Direction -1 turns the other way. */
-	inline float FromTurns(float Turns, float Direction)
-	{
-		return Turns * 3.1415f * (Direction * 360.0f) / 180.0f;
-	}
+	inline float FromTurns(float Turns, float Direction) { return Turns * 3.1415f * (Direction * 360.0f) / 180.0f; }
 
 	/** The image of a wheel strip of Num images, scrolled. */
-	inline float OnStrip(float X, float Num, float Index, float Scroll)
-	{
-		return X / Num + Index / Num + Scroll;
-	}
+	inline float OnStrip(float X, float Num, float Index, float Scroll) { return X / Num + Index / Num + Scroll; }
 
 	/** How often a loop over a count input runs: never for a count below 1. */
-	inline int32 LoopCount(float Num)
-	{
-		return Num > 0.0f ? (int32)Num : 0;
-	}
+	inline int32 LoopCount(float Num) { return Num > 0.0f ? (int32)Num : 0; }
 
 	/** A prism copy's offset; Radius is the running radius, which a line arrangement draws inwards pair by pair. */
 	inline F2 PrismOffset(int32 Copy, float Num, float MatrixArrange, float Pos, float StartRadius, float& Radius)
@@ -203,9 +172,8 @@ namespace ZORMaterialTest
 	inline F3 EvaluateRT(const FTemplateInputs& In)
 	{
 		const F2 UV = In.Two(TEXT("UV"));
-		const float B = In(TEXT("BladeAngle")) * EnginePi * 2.0f;
-		const F2 D = UV - 0.5f;
-		const F2 BladeUV = F2{ D.X * std::cos(B) + D.Y * std::sin(B), -D.X * std::sin(B) + D.Y * std::cos(B) } + 0.5f;
+		// UV - 0.5 as a row vector times the rows (cos b, -sin b) and (sin b, cos b): the turn by b.
+		const F2 BladeUV = TurnAboutCentre(UV, In(TEXT("BladeAngle")) * EnginePi * 2.0f);
 		const float Top = In(TEXT("Blade1A")) + (In(TEXT("Blade1B")) - In(TEXT("Blade1A"))) * BladeUV.X;
 		const float Right = In(TEXT("Blade2A")) + (In(TEXT("Blade2B")) - In(TEXT("Blade2A"))) * BladeUV.Y;
 		const float Bottom = In(TEXT("Blade3B")) + (In(TEXT("Blade3A")) - In(TEXT("Blade3B"))) * BladeUV.X;
@@ -260,13 +228,8 @@ namespace ZORMaterialTest
 		return Sum;
 	}
 
-	/** The Other template's turn: by turns, rows (cos, -sin) and (sin, cos). */
-	inline F2 RotateByTurns(F2 UV, float Turns)
-	{
-		const float Radians = Turns * EnginePi * 2.0f;
-		const F2 D = UV - 0.5f;
-		return F2{ std::cos(Radians) * D.X - std::sin(Radians) * D.Y, std::sin(Radians) * D.X + std::cos(Radians) * D.Y } + 0.5f;
-	}
+	/** The Other template's turn by turns, rows (cos, -sin) and (sin, cos): the other way round. */
+	inline F2 RotateByTurns(F2 UV, float Turns) { return TurnAboutCentre(UV, -(Turns * EnginePi * 2.0f)); }
 
 	inline F3 EvaluateOther(const FTemplateInputs& In)
 	{

@@ -8,6 +8,7 @@
 
 #include <cmath>
 #include <sstream>
+#include <utility>
 
 using namespace ZORMaterialTest;
 using StandIn::FShaderCase;
@@ -21,30 +22,17 @@ namespace
 	const float RelativeTolerance = 3e-5f;
 	const float AbsoluteTolerance = 3e-6f;
 
-	bool Agrees(float Got, float Expected)
-	{
-		return std::fabs(Got - Expected) <= RelativeTolerance * std::fabs(Expected) + AbsoluteTolerance;
-	}
+	bool Agrees(float Got, float Expected) { return std::fabs(Got - Expected) <= RelativeTolerance * std::fabs(Expected) + AbsoluteTolerance; }
 
-	bool Agrees(const FVector4f& Got, F3 Expected)
+	bool Agrees(const FVector4f& Got, const FVector4f& Expected)
 	{
 		return Agrees(Got.X, Expected.X) && Agrees(Got.Y, Expected.Y) && Agrees(Got.Z, Expected.Z);
 	}
 
-	FVector4f S(float Value)
-	{
-		return FVector4f(Value, 0.0f, 0.0f, 0.0f);
-	}
-
-	FVector4f V2(float X, float Y)
-	{
-		return FVector4f(X, Y, 0.0f, 0.0f);
-	}
-
-	FVector4f V3(float X, float Y, float Z)
-	{
-		return FVector4f(X, Y, Z, 0.0f);
-	}
+	FVector4f S(float Value) { return FVector4f(Value, 0.0f, 0.0f, 0.0f); }
+	FVector4f V2(float X, float Y) { return FVector4f(X, Y, 0.0f, 0.0f); }
+	FVector4f V3(float X, float Y, float Z) { return FVector4f(X, Y, Z, 0.0f); }
+	FVector4f V3(F3 Value) { return FVector4f(Value.X, Value.Y, Value.Z, 0.0f); }
 
 	std::string Describe(const FShaderCase& Case)
 	{
@@ -62,10 +50,7 @@ namespace
 	{
 		uint64 State;
 
-		explicit FDraw(uint64 Seed)
-			: State(Seed * 0x9E3779B97F4A7C15ull + 12345)
-		{
-		}
+		explicit FDraw(uint64 Seed) : State(Seed * 0x9E3779B97F4A7C15ull + 12345) {}
 		uint32 Next()
 		{
 			State ^= State << 13;
@@ -73,14 +58,8 @@ namespace
 			State ^= State << 17;
 			return (uint32)(State >> 32);
 		}
-		float Range(float Low, float High)
-		{
-			return Low + (High - Low) * (float)(Next() >> 8) / 16777216.0f;
-		}
-		float Whole(int32 Low, int32 High)
-		{
-			return (float)(Low + (int32)(Next() % (uint32)(High - Low + 1)));
-		}
+		float Range(float Low, float High) { return Low + (High - Low) * (float)(Next() >> 8) / 16777216.0f; }
+		float Whole(int32 Low, int32 High) { return (float)(Low + (int32)(Next() % (uint32)(High - Low + 1))); }
 	};
 
 	/** Every texel, channel and mip its own value: no flip or turn maps it onto itself, no channel equals another. */
@@ -129,12 +108,7 @@ namespace
 		return Matrix;
 	}
 
-	struct FRange
-	{
-		const TCHAR* Name;
-		float Low;
-		float High;
-	};
+	struct FRange { const TCHAR* Name; float Low; float High; };
 
 	void AddRanges(FShaderCase& Case, FDraw& Draw, std::initializer_list<FRange> Ranges)
 	{
@@ -226,12 +200,10 @@ namespace
 		const F3 Ray = (Target - Eye) * (1.0f / Length(Target - Eye));
 		const float NDepth = Draw.Range(0.0f, Length(Target - Eye));
 		const float FDepth = NDepth + Draw.Range(1.0f, 5.0f);
-		const F3 Near = Eye + Ray * NDepth;
-		const F3 Far = Eye + Ray * FDepth;
 		Case.Add(TEXT("NDepth"), S(NDepth));
 		Case.Add(TEXT("FDepth"), S(FDepth));
-		Case.Add(TEXT("NSlice"), V3(Near.X, Near.Y, Near.Z));
-		Case.Add(TEXT("FSlice"), V3(Far.X, Far.Y, Far.Z));
+		Case.Add(TEXT("NSlice"), V3(Eye + Ray * NDepth));
+		Case.Add(TEXT("FSlice"), V3(Eye + Ray * FDepth));
 		Case.Add(TEXT("StepSize"), S((FDepth - NDepth) / Draw.Range(3.0f, 20.0f)));
 		Case.Add(TEXT("ScDepth"), S(Draw.Range(NDepth, FDepth + 1.0f)));
 	}
@@ -312,9 +284,9 @@ namespace
 				const F3 Reference = EvaluateTemplate(Type, FTemplateInputs{ Cases[Index], Textures });
 				const F3 Want = Expected[Index];
 				const std::string What = std::string(TypeName(Type)) + " case " + std::to_string(Index) + ":" + Describe(Cases[Index]);
-				EXPECT_TRUE(bExact ? Results[Index] == FVector4f(Want.X, Want.Y, Want.Z, 0.0f) : Agrees(Results[Index], Want))
+				EXPECT_TRUE(bExact ? Results[Index] == V3(Want) : Agrees(Results[Index], V3(Want)))
 					<< "device (" << Results[Index].X << ", " << Results[Index].Y << ", " << Results[Index].Z << ") " << What;
-				EXPECT_TRUE(Agrees(FVector4f(Reference.X, Reference.Y, Reference.Z, 0.0f), Want))
+				EXPECT_TRUE(bExact ? V3(Reference) == V3(Want) : Agrees(V3(Reference), V3(Want)))
 					<< "reference (" << Reference.X << ", " << Reference.Y << ", " << Reference.Z << ") " << What;
 			}
 		}
@@ -346,7 +318,7 @@ namespace
 				continue;
 			}
 			Lit += Expected.X != 0.0f ? 1 : 0;
-			if (!Agrees(Results[Index], Expected) && ++Mismatches <= 5)
+			if (!Agrees(Results[Index], V3(Expected)) && ++Mismatches <= 5)
 			{
 				ADD_FAILURE() << TypeName(Type) << " " << Drawn.Labels[Index] << ": got (" << Results[Index].X << ", " << Results[Index].Y << ", "
 					<< Results[Index].Z << "), expected (" << Expected.X << ", " << Expected.Y << ", " << Expected.Z << ")\n "
@@ -379,16 +351,12 @@ namespace
 			}
 		}
 		const TArray<FVector4f> Results = Run(Type, Cases, Textures);
-		auto Differs = [](const FVector4f& A, const FVector4f& B)
-		{
-			return !(Agrees(A.X, B.X) && Agrees(A.Y, B.Y) && Agrees(A.Z, B.Z));
-		};
 		for (int32 NameIndex = 0; NameIndex < Names.Num(); ++NameIndex)
 		{
 			bool bChanged = false;
 			for (int32 Index = 0; Index < Base.Num(); ++Index)
 			{
-				bChanged |= Differs(Results[Index], Results[(NameIndex + 1) * Base.Num() + Index]);
+				bChanged |= !Agrees(Results[Index], Results[(NameIndex + 1) * Base.Num() + Index]);
 			}
 			EXPECT_TRUE(bChanged) << TypeName(Type) << " does not follow " << Utf8(Names[NameIndex]);
 		}
@@ -400,7 +368,7 @@ namespace
 			bool bChanged = false;
 			for (int32 Index = 0; Index < Base.Num(); ++Index)
 			{
-				bChanged |= Differs(Results[Index], Other[Index]);
+				bChanged |= !Agrees(Results[Index], Other[Index]);
 			}
 			EXPECT_TRUE(bChanged) << TypeName(Type) << " does not sample " << Utf8(Texture.Key);
 		}
@@ -423,27 +391,28 @@ namespace
 		return Textures;
 	}
 
-	/** The first prism's inputs: Num copies 0.2 from the centre at full scale. */
-	void AddFirstPrism(FShaderCase& Case, float Num, float MatrixArrange, float Pos)
+	/** The case with those values added or replaced. */
+	FShaderCase With(FShaderCase Case, std::initializer_list<std::pair<const TCHAR*, FVector4f>> Values)
 	{
-		Case.Add(TEXT("Prism1Num"), S(Num));
-		Case.Add(TEXT("Prism1Radius"), S(0.2f));
-		Case.Add(TEXT("Prism1MatrixArrange"), S(MatrixArrange));
-		Case.Add(TEXT("Prism1Pos"), S(Pos));
-		Case.Add(TEXT("Prism1Scale"), S(1.0f));
+		for (const std::pair<const TCHAR*, FVector4f>& Value : Values)
+		{
+			Case.Add(Value.first, Value.second);
+		}
+		return Case;
 	}
 
-	/** The projected-image inputs with an open light: white wheels, blades out, iris open, no frost. */
-	FShaderCase OpenLight()
+	/** The first prism's inputs: Num copies 0.2 from the centre at full scale. */
+	FShaderCase FirstPrism(FShaderCase Case, float Num, float MatrixArrange, float Pos)
 	{
-		FShaderCase Case;
-		Case.Add(TEXT("Dimmer"), S(1.0f));
-		Case.Add(TEXT("UV"), V2(0.5f, 0.5f));
-		Case.Add(TEXT("NumGobos"), S(1.0f));
-		Case.Add(TEXT("NumGobos2"), S(1.0f));
-		Case.Add(TEXT("NumColors"), S(1.0f));
-		Case.Add(TEXT("FireCenter"), V2(0.5f, 0.5f));
-		return Case;
+		return With(Case, { { TEXT("Prism1Num"), S(Num) }, { TEXT("Prism1Radius"), S(0.2f) }, { TEXT("Prism1MatrixArrange"), S(MatrixArrange) },
+			{ TEXT("Prism1Pos"), S(Pos) }, { TEXT("Prism1Scale"), S(1.0f) } });
+	}
+
+	/** The projected-image inputs with an open light: white wheels, blades out, no frost; Iris as given. */
+	FShaderCase OpenLight(float Iris = 0.0f)
+	{
+		return With({}, { { TEXT("Dimmer"), S(1.0f) }, { TEXT("NumGobos"), S(1.0f) }, { TEXT("NumGobos2"), S(1.0f) }, { TEXT("NumColors"), S(1.0f) },
+			{ TEXT("FireCenter"), V2(0.5f, 0.5f) }, { TEXT("Iris"), S(Iris) } });
 	}
 
 	/** One case a point: the shared inputs with the point as UV. */
@@ -472,25 +441,17 @@ namespace
 	TEST_F(TemplateRun, PrismEditorPlacesCopiesOnALineAtHalvingRadiiOrOnACircle)
 	{
 		// Copies at 90, 270, 450, 630 and 810 degrees with radii 0.2, 0.2, 0.1, 0.1 and 0: each lit spot shows DIM.
-		FShaderCase Line;
-		AddFirstPrism(Line, 5.0f, 1.0f, 90.0f);
-		TArray<FShaderCase> Cases = CasesAt(Line, { V2(0.5f, 0.7f), V2(0.5f, 0.3f), V2(0.5f, 0.6f), V2(0.5f, 0.4f), V2(0.5f, 0.5f),
+		TArray<FShaderCase> Cases = CasesAt(FirstPrism({}, 5.0f, 1.0f, 90.0f), { V2(0.5f, 0.7f), V2(0.5f, 0.3f), V2(0.5f, 0.6f), V2(0.5f, 0.4f), V2(0.5f, 0.5f),
 			V2(0.5f, 0.8f), V2(0.5f, 0.2f), V2(0.7f, 0.5f), V2(0.6f, 0.5f) });
 		// Otherwise evenly on a circle: four copies at 0, 90, 180 and 270 degrees.
-		FShaderCase Circle;
-		AddFirstPrism(Circle, 4.0f, 0.0f, 0.0f);
-		Cases.Append(CasesAt(Circle, { V2(0.7f, 0.5f), V2(0.5f, 0.7f), V2(0.3f, 0.5f), V2(0.5f, 0.3f), V2(0.5f, 0.5f) }));
+		Cases.Append(CasesAt(FirstPrism({}, 4.0f, 0.0f, 0.0f), { V2(0.7f, 0.5f), V2(0.5f, 0.7f), V2(0.3f, 0.5f), V2(0.5f, 0.3f), V2(0.5f, 0.5f) }));
 		ExpectWorked(PrismEditor, Cases, Grey({ 0.5f, 0.5f, 0.5f, 0.5f, 0.5f, 0.0f, 0.0f, 0.0f, 0.0f, 0.5f, 0.5f, 0.5f, 0.5f, 0.0f }),
 			CentreMarkAs(TEXT("TXTpGobo")));
 	}
 
 	TEST_F(TemplateRun, LightPlacesTheFirstPrismsCopiesAsThePrismEditorDoes)
 	{
-		FShaderCase Shared = OpenLight();
-		Shared.Add(TEXT("Iris"), S(1.0f));
-		AddFirstPrism(Shared, 5.0f, 1.0f, 0.0f);
-		Shared.Add(TEXT("Prism2Num"), S(1.0f));
-		Shared.Add(TEXT("Prism2Scale"), S(1.0f));
+		const FShaderCase Shared = With(FirstPrism(OpenLight(1.0f), 5.0f, 1.0f, 0.0f), { { TEXT("Prism2Num"), S(1.0f) }, { TEXT("Prism2Scale"), S(1.0f) } });
 		ExpectWorked(Light,
 			CasesAt(Shared, { V2(0.7f, 0.5f), V2(0.3f, 0.5f), V2(0.6f, 0.5f), V2(0.4f, 0.5f), V2(0.5f, 0.5f), V2(0.8f, 0.5f), V2(0.5f, 0.7f) }),
 			Grey({ 1.0f, 1.0f, 1.0f, 1.0f, 1.0f, 0.0f, 0.0f }), CentreMarkAs(TEXT("TXTpMask")));
@@ -498,13 +459,8 @@ namespace
 
 	TEST_F(TemplateRun, AnIrisOfOneClosesRTAndOtherToTheCentre)
 	{
-		TArray<FShaderCase> Cases;
-		for (const float Iris : { 1.0f, 0.0f })
-		{
-			FShaderCase Shared = OpenLight();
-			Shared.Add(TEXT("Iris"), S(Iris));
-			Cases.Append(CasesAt(Shared, { V2(0.5f, 0.5f), V2(0.5f, 0.52f), V2(0.8f, 0.5f) }));
-		}
+		TArray<FShaderCase> Cases = CasesAt(OpenLight(1.0f), { V2(0.5f, 0.5f), V2(0.5f, 0.52f), V2(0.8f, 0.5f) });
+		Cases.Append(CasesAt(OpenLight(0.0f), { V2(0.5f, 0.5f), V2(0.5f, 0.52f), V2(0.8f, 0.5f) }));
 		ExpectWorked(RT, Cases, Grey({ 1.0f, 0.0f, 0.0f, 1.0f, 1.0f, 1.0f }));
 		// Soft blades at the centre: each of the four factors is 0.5; at (0.8, 0.5) 0.5 * 0.2 * 0.5 * 0.8.
 		ExpectWorked(200, Cases, Grey({ 0.0625f, 0.0f, 0.0f, 0.0625f, 0.52f * 0.5f * 0.48f * 0.5f, 0.04f }));
@@ -515,8 +471,7 @@ namespace
 		// A quarter turn samples the gobo at (0.5 - (y - 0.5), x): UV (0.7, 0.1) sees the gobo's (0.9, 0.7).
 		FShaderTexture Gobo = FShaderTexture::Filled(5, 5, FLinearColor(0.0f, 0.0f, 0.0f, 0.0f));
 		Gobo.At(4, 3) = FLinearColor(1.0f, 1.0f, 1.0f, 1.0f);
-		FShaderCase Shared = OpenLight();
-		Shared.Add(TEXT("GoboAngle"), S(0.25f));
+		const FShaderCase Shared = With(OpenLight(), { { TEXT("GoboAngle"), S(0.25f) } });
 		FTextures Textures;
 		Textures.Add(TEXT("TXTpGobo"), Gobo);
 		// Soft blades at (0.7, 0.1): 0.1 * 0.3 * 0.9 * 0.7; nothing where the unturned gobo or a turn the other way has it.
@@ -531,49 +486,26 @@ namespace
 		Wheel.At(3, 0) = FLinearColor(1.0f, 1.0f, 0.0f, 1.0f);
 		FTextures Textures;
 		Textures.Add(TEXT("TXTpColor"), Wheel);
-		FShaderCase Shared = OpenLight();
-		Shared.Add(TEXT("Blade1A"), S(0.3f));
-		Shared.Add(TEXT("Blade1B"), S(0.3f));
-		Shared.Add(TEXT("NumColors"), S(4.0f));
-		Shared.Add(TEXT("ColorIndex"), S(2.0f));
+		const FShaderCase Shared = With(OpenLight(),
+			{ { TEXT("Blade1A"), S(0.3f) }, { TEXT("Blade1B"), S(0.3f) }, { TEXT("NumColors"), S(4.0f) }, { TEXT("ColorIndex"), S(2.0f) } });
 		TArray<FShaderCase> Cases = CasesAt(Shared, { V2(0.5f, 0.2f), V2(0.5f, 0.29f), V2(0.5f, 0.31f), V2(0.5f, 0.6f) });
 		Cases[3].Add(TEXT("ColorIndex"), S(3.0f));
 		ExpectWorked(RT, Cases, { F3{ 0, 0, 0 }, F3{ 0, 0, 0 }, F3{ 0, 0, 1 }, F3{ 1, 1, 0 } }, Textures);
 	}
 
-	TEST_F(TemplateRun, OtherGivesOne)
-	{
-		ExpectWorked(Other, { FShaderCase(), OpenLight() }, Grey({ 1.0f, 1.0f }));
-	}
-
 	/** A beam along -z from the fixture: a cone 10 long, 0.1 at the lens and 1.1 at the end. */
 	FShaderCase BeamCase(float NDepth, float FDepth, float StepSize)
 	{
-		FShaderCase Case;
-		Case.Add(TEXT("NDepth"), S(NDepth));
-		Case.Add(TEXT("FDepth"), S(FDepth));
-		Case.Add(TEXT("NSlice"), V3(0.0f, 0.0f, -NDepth));
-		Case.Add(TEXT("FSlice"), V3(0.0f, 0.0f, -FDepth));
-		Case.Add(TEXT("StepSize"), S(StepSize));
-		Case.Add(TEXT("AdjOpp"), V2(10.0f, 1.0f));
-		Case.Add(TEXT("ConeRadius"), S(0.1f));
-		Case.Add(TEXT("MaxDistance"), S(20.0f));
-		Case.Add(TEXT("ScDepth"), S(100000.0f));
-		Case.Add(TEXT("SoftClipSize"), S(1.0f));
-		Case.Add(TEXT("NumGobos"), S(1.0f));
-		Case.Add(TEXT("NumColors"), S(1.0f));
-		Case.Add(TEXT("DMXColor"), V3(1.0f, 0.5f, 0.25f));
-		return Case;
+		return With({}, { { TEXT("NDepth"), S(NDepth) }, { TEXT("FDepth"), S(FDepth) }, { TEXT("NSlice"), V3(0.0f, 0.0f, -NDepth) },
+			{ TEXT("FSlice"), V3(0.0f, 0.0f, -FDepth) }, { TEXT("StepSize"), S(StepSize) }, { TEXT("AdjOpp"), V2(10.0f, 1.0f) },
+			{ TEXT("ConeRadius"), S(0.1f) }, { TEXT("MaxDistance"), S(20.0f) }, { TEXT("ScDepth"), S(100000.0f) }, { TEXT("SoftClipSize"), S(1.0f) },
+			{ TEXT("NumGobos"), S(1.0f) }, { TEXT("NumColors"), S(1.0f) }, { TEXT("DMXColor"), V3(1.0f, 0.5f, 0.25f) } });
 	}
 
 	TEST_F(TemplateRun, BeamIsBlackWhenTheDepthSpanIsShorterThanOneStepOrOutsideTheCone)
 	{
-		FShaderCase Beside = BeamCase(1.0f, 9.0f, 1.0f);
-		Beside.Add(TEXT("NSlice"), V3(5.0f, 0.0f, -1.0f));
-		Beside.Add(TEXT("FSlice"), V3(5.0f, 0.0f, -9.0f));
-		FShaderCase Behind = BeamCase(1.0f, 9.0f, 1.0f);
-		Behind.Add(TEXT("NSlice"), V3(0.0f, 0.0f, 1.0f));
-		Behind.Add(TEXT("FSlice"), V3(0.0f, 0.0f, 9.0f));
+		const FShaderCase Beside = With(BeamCase(1.0f, 9.0f, 1.0f), { { TEXT("NSlice"), V3(5.0f, 0.0f, -1.0f) }, { TEXT("FSlice"), V3(5.0f, 0.0f, -9.0f) } });
+		const FShaderCase Behind = With(BeamCase(1.0f, 9.0f, 1.0f), { { TEXT("NSlice"), V3(0.0f, 0.0f, 1.0f) }, { TEXT("FSlice"), V3(0.0f, 0.0f, 9.0f) } });
 		// Half a step, just short of a step, the far point before the near one; beside the cone, behind the fixture.
 		ExpectWorked(Beam, { BeamCase(1.0f, 1.5f, 1.0f), BeamCase(1.0f, 1.99f, 1.0f), BeamCase(5.0f, 1.0f, 1.0f), Beside, Behind },
 			Grey({ 0.0f, 0.0f, 0.0f, 0.0f, 0.0f }), {}, true);
@@ -588,11 +520,8 @@ namespace
 			const double Dist = 1.0 + Step;
 			Sum += (1.0 / 8.0) * (1.0 / (Dist * Dist)) * (1.0 - Dist / 20.0);
 		}
-		FShaderCase Noisy = BeamCase(1.0f, 9.0f, 1.0f);
-		Noisy.Add(TEXT("NoiseEnable"), S(1.0f));
-		Noisy.Add(TEXT("NoiseScale"), S(1.0f));
-		Noisy.Add(TEXT("NoiseGamma"), S(1.0f));
-		Noisy.Add(TEXT("NoiseIntensity"), S(1.0f));
+		const FShaderCase Noisy = With(BeamCase(1.0f, 9.0f, 1.0f),
+			{ { TEXT("NoiseEnable"), S(1.0f) }, { TEXT("NoiseScale"), S(1.0f) }, { TEXT("NoiseGamma"), S(1.0f) }, { TEXT("NoiseIntensity"), S(1.0f) } });
 		FTextures Textures;
 		Textures.Add(TEXT("NoiseTexture"), FShaderTexture::FilledVolume(2, FLinearColor(0.25f, 0.0f, 0.0f, 1.0f)));
 		// pow(lerp(1, 0.25^1, 1), 0.5) = 0.5
