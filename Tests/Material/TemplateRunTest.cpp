@@ -364,11 +364,11 @@ namespace
 		{
 			FTextures Swapped = Textures;
 			Swapped[Texture.Key] = Distinct(Texture.Value.bVolume, 99);
-			const TArray<FVector4f> Other = Run(Type, Base, Swapped);
+			const TArray<FVector4f> Resampled = Run(Type, Base, Swapped);
 			bool bChanged = false;
 			for (int32 Index = 0; Index < Base.Num(); ++Index)
 			{
-				bChanged |= !Agrees(Results[Index], Other[Index]);
+				bChanged |= !Agrees(Results[Index], Resampled[Index]);
 			}
 			EXPECT_TRUE(bChanged) << TypeName(Type) << " does not sample " << Utf8(Texture.Key);
 		}
