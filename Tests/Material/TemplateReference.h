@@ -67,7 +67,7 @@ namespace ZORMaterialTest
 				const int32 Extent = StandIn::FShaderTexture::MipExtent(Extents[Axis], Level);
 				const float Scaled = Coordinates[Axis] * (float)Extent;
 				const float Whole = std::floor(Scaled);
-				const float Margin = 5e-4f + 4e-6f * std::fabs(Scaled);
+				const float Margin = 3e-4f + 1e-6f * std::fabs(Scaled);
 				Edges.Check(Scaled - Whole, Margin);
 				Edges.Check(Scaled - Whole - 1.0f, Margin);
 				Texel[Axis] = std::isfinite(Whole) ? (int32)(((int64)Whole % Extent + Extent) % Extent) : 0;
