@@ -403,11 +403,7 @@ namespace StandIn
 			/** An RGBA32F image with every mip's texels uploaded, its view and a point sampler that wraps. */
 			bool MakeTexture(const FShaderTexture& Texture, VkImageView& OutView, VkSampler& OutSampler, FString& OutError)
 			{
-				int32 Count = 0;
-				for (int32 Mip = 0; Mip < Texture.NumMips; ++Mip)
-				{
-					Count += Texture.MipTexelCount(Mip);
-				}
+				const int32 Count = Texture.MipOffset(Texture.NumMips);
 				if (Count <= 0 || Texture.NumMips < 1 || Texture.Texels.Num() != Count)
 				{
 					OutError = FString::Printf(TEXT("texture of %dx%dx%d with %d mips has %d texels"), Texture.Width, Texture.Height, Texture.Depth,
@@ -563,13 +559,18 @@ namespace StandIn
 		Texture.Depth = bInVolume ? InDepth : 1;
 		Texture.bVolume = bInVolume;
 		Texture.NumMips = InNumMips;
-		int32 Count = 0;
-		for (int32 Mip = 0; Mip < InNumMips; ++Mip)
-		{
-			Count += Texture.MipTexelCount(Mip);
-		}
-		Texture.Texels.Init(FLinearColor(0.0f, 0.0f, 0.0f, 0.0f), Count);
+		Texture.Texels.Init(FLinearColor(0.0f, 0.0f, 0.0f, 0.0f), Texture.MipOffset(Texture.NumMips));
 		return Texture;
+	}
+
+	int32 FShaderTexture::MipOffset(int32 Mip) const
+	{
+		int32 Offset = 0;
+		for (int32 Level = 0; Level < Mip; ++Level)
+		{
+			Offset += MipTexelCount(Level);
+		}
+		return Offset;
 	}
 
 	int32 FShaderTexture::MipTexelCount(int32 Mip) const
@@ -588,12 +589,7 @@ namespace StandIn
 		const int32 H = MipExtent(Height, Mip);
 		const int32 D = bVolume ? MipExtent(Depth, Mip) : 1;
 		check(Mip >= 0 && Mip < NumMips && X >= 0 && X < W && Y >= 0 && Y < H && Z >= 0 && Z < D);
-		int32 Offset = 0;
-		for (int32 Level = 0; Level < Mip; ++Level)
-		{
-			Offset += MipTexelCount(Level);
-		}
-		return Texels[Offset + (Z * H + Y) * W + X];
+		return Texels[MipOffset(Mip) + (Z * H + Y) * W + X];
 	}
 
 	FString FShaderHarness::MakeComputeShader(const FCustomExpressionRecord& Record, const FMatrix44f& WorldToLocal)

@@ -33,6 +33,8 @@ namespace StandIn
 			return FMath::Max(1, Extent >> Mip);
 		}
 		int32 MipTexelCount(int32 Mip) const;
+		/** Where a mip's texels start: the texels of the mips before it (of all of them for NumMips). */
+		int32 MipOffset(int32 Mip) const;
 		FLinearColor& At(int32 X, int32 Y, int32 Z = 0, int32 Mip = 0);
 		const FLinearColor& At(int32 X, int32 Y, int32 Z = 0, int32 Mip = 0) const;
 	};
