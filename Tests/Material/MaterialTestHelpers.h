@@ -29,6 +29,13 @@ namespace ZORMaterialTest
 		return ::testing::AssertionFailure() << "got \"" << Utf8(Got) << "\", expected \"" << Utf8(Expected) << "\"";
 	}
 
+	/** The template's name for a node type; a byte outside the enumeration compiles the Other template. */
+	inline const char* TypeName(int Type)
+	{
+		static const char* const Names[] = { "PrismEditor", "Light", "Beam", "RT", "Other" };
+		return Type >= 0 && Type < 5 ? Names[Type] : "OtherTemplate";
+	}
+
 	struct FNodeInMaterial
 	{
 		UMaterial* Material = nullptr;

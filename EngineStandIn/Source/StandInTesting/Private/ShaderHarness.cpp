@@ -395,18 +395,19 @@ namespace StandIn
 				Barrier.dstQueueFamilyIndex = VK_QUEUE_FAMILY_IGNORED;
 				Barrier.image = Image;
 				Barrier.subresourceRange.aspectMask = VK_IMAGE_ASPECT_COLOR_BIT;
-				Barrier.subresourceRange.levelCount = 1;
+				Barrier.subresourceRange.levelCount = VK_REMAINING_MIP_LEVELS;
 				Barrier.subresourceRange.layerCount = 1;
 				vkCmdPipelineBarrier(Cmd, SrcStage, DstStage, 0, 0, nullptr, 0, nullptr, 1, &Barrier);
 			}
 
-			/** An RGBA32F image with the texels uploaded, its view and a point sampler that wraps. */
+			/** An RGBA32F image with every mip's texels uploaded, its view and a point sampler that wraps. */
 			bool MakeTexture(const FShaderTexture& Texture, VkImageView& OutView, VkSampler& OutSampler, FString& OutError)
 			{
-				const int32 Count = Texture.Width * Texture.Height * Texture.Depth;
-				if (Count <= 0 || Texture.Texels.Num() != Count)
+				const int32 Count = Texture.MipOffset(Texture.NumMips);
+				if (Count <= 0 || Texture.NumMips < 1 || Texture.Texels.Num() != Count)
 				{
-					OutError = FString::Printf(TEXT("texture of %dx%dx%d has %d texels"), Texture.Width, Texture.Height, Texture.Depth, Texture.Texels.Num());
+					OutError = FString::Printf(TEXT("texture of %dx%dx%d with %d mips has %d texels"), Texture.Width, Texture.Height, Texture.Depth,
+						Texture.NumMips, Texture.Texels.Num());
 					return false;
 				}
 				const VkDeviceSize Bytes = (VkDeviceSize)Count * 4 * sizeof(float);
@@ -431,7 +432,7 @@ namespace StandIn
 				Info.imageType = Texture.bVolume ? VK_IMAGE_TYPE_3D : VK_IMAGE_TYPE_2D;
 				Info.format = VK_FORMAT_R32G32B32A32_SFLOAT;
 				Info.extent = { (uint32)Texture.Width, (uint32)Texture.Height, (uint32)Texture.Depth };
-				Info.mipLevels = 1;
+				Info.mipLevels = (uint32)Texture.NumMips;
 				Info.arrayLayers = 1;
 				Info.samples = VK_SAMPLE_COUNT_1_BIT;
 				Info.tiling = VK_IMAGE_TILING_OPTIMAL;
@@ -472,11 +473,21 @@ namespace StandIn
 				}
 				Transition(Commands, Image, VK_IMAGE_LAYOUT_UNDEFINED, VK_IMAGE_LAYOUT_TRANSFER_DST_OPTIMAL,
 					0, VK_ACCESS_TRANSFER_WRITE_BIT, VK_PIPELINE_STAGE_TOP_OF_PIPE_BIT, VK_PIPELINE_STAGE_TRANSFER_BIT);
-				VkBufferImageCopy Copy{};
-				Copy.imageSubresource.aspectMask = VK_IMAGE_ASPECT_COLOR_BIT;
-				Copy.imageSubresource.layerCount = 1;
-				Copy.imageExtent = Info.extent;
-				vkCmdCopyBufferToImage(Commands, Staging, Image, VK_IMAGE_LAYOUT_TRANSFER_DST_OPTIMAL, 1, &Copy);
+				std::vector<VkBufferImageCopy> Copies;
+				VkDeviceSize Offset = 0;
+				for (int32 Mip = 0; Mip < Texture.NumMips; ++Mip)
+				{
+					VkBufferImageCopy Copy{};
+					Copy.bufferOffset = Offset;
+					Copy.imageSubresource.aspectMask = VK_IMAGE_ASPECT_COLOR_BIT;
+					Copy.imageSubresource.mipLevel = (uint32)Mip;
+					Copy.imageSubresource.layerCount = 1;
+					Copy.imageExtent = { (uint32)FShaderTexture::MipExtent(Texture.Width, Mip), (uint32)FShaderTexture::MipExtent(Texture.Height, Mip),
+						(uint32)(Texture.bVolume ? FShaderTexture::MipExtent(Texture.Depth, Mip) : 1) };
+					Copies.push_back(Copy);
+					Offset += (VkDeviceSize)Texture.MipTexelCount(Mip) * 4 * sizeof(float);
+				}
+				vkCmdCopyBufferToImage(Commands, Staging, Image, VK_IMAGE_LAYOUT_TRANSFER_DST_OPTIMAL, (uint32)Copies.size(), Copies.data());
 				Transition(Commands, Image, VK_IMAGE_LAYOUT_TRANSFER_DST_OPTIMAL, VK_IMAGE_LAYOUT_SHADER_READ_ONLY_OPTIMAL,
 					VK_ACCESS_TRANSFER_WRITE_BIT, VK_ACCESS_SHADER_READ_BIT, VK_PIPELINE_STAGE_TRANSFER_BIT, VK_PIPELINE_STAGE_COMPUTE_SHADER_BIT);
 				if (!SubmitAndWait())
@@ -491,7 +502,7 @@ namespace StandIn
 				ViewInfo.viewType = Texture.bVolume ? VK_IMAGE_VIEW_TYPE_3D : VK_IMAGE_VIEW_TYPE_2D;
 				ViewInfo.format = Info.format;
 				ViewInfo.subresourceRange.aspectMask = VK_IMAGE_ASPECT_COLOR_BIT;
-				ViewInfo.subresourceRange.levelCount = 1;
+				ViewInfo.subresourceRange.levelCount = (uint32)Texture.NumMips;
 				ViewInfo.subresourceRange.layerCount = 1;
 				if (vkCreateImageView(Vk.Device, &ViewInfo, nullptr, &OutView) != VK_SUCCESS)
 				{
@@ -508,7 +519,7 @@ namespace StandIn
 				SamplerInfo.addressModeU = VK_SAMPLER_ADDRESS_MODE_REPEAT;
 				SamplerInfo.addressModeV = VK_SAMPLER_ADDRESS_MODE_REPEAT;
 				SamplerInfo.addressModeW = VK_SAMPLER_ADDRESS_MODE_REPEAT;
-				SamplerInfo.maxLod = 0.0f;
+				SamplerInfo.maxLod = (float)(Texture.NumMips - 1);
 				if (vkCreateSampler(Vk.Device, &SamplerInfo, nullptr, &OutSampler) != VK_SUCCESS)
 				{
 					OutError = TEXT("vkCreateSampler failed");
@@ -540,13 +551,48 @@ namespace StandIn
 		return Texture;
 	}
 
-	FLinearColor& FShaderTexture::At(int32 X, int32 Y, int32 Z)
+	FShaderTexture FShaderTexture::Blank(int32 InWidth, int32 InHeight, int32 InDepth, bool bInVolume, int32 InNumMips)
 	{
-		check(X >= 0 && X < Width && Y >= 0 && Y < Height && Z >= 0 && Z < Depth);
-		return Texels[(Z * Height + Y) * Width + X];
+		FShaderTexture Texture;
+		Texture.Width = InWidth;
+		Texture.Height = InHeight;
+		Texture.Depth = bInVolume ? InDepth : 1;
+		Texture.bVolume = bInVolume;
+		Texture.NumMips = InNumMips;
+		Texture.Texels.Init(FLinearColor(0.0f, 0.0f, 0.0f, 0.0f), Texture.MipOffset(Texture.NumMips));
+		return Texture;
 	}
 
-	FString FShaderHarness::MakeComputeShader(const FCustomExpressionRecord& Record)
+	int32 FShaderTexture::MipOffset(int32 Mip) const
+	{
+		int32 Offset = 0;
+		for (int32 Level = 0; Level < Mip; ++Level)
+		{
+			Offset += MipTexelCount(Level);
+		}
+		return Offset;
+	}
+
+	int32 FShaderTexture::MipTexelCount(int32 Mip) const
+	{
+		return MipExtent(Width, Mip) * MipExtent(Height, Mip) * (bVolume ? MipExtent(Depth, Mip) : 1);
+	}
+
+	FLinearColor& FShaderTexture::At(int32 X, int32 Y, int32 Z, int32 Mip)
+	{
+		return const_cast<FLinearColor&>(static_cast<const FShaderTexture*>(this)->At(X, Y, Z, Mip));
+	}
+
+	const FLinearColor& FShaderTexture::At(int32 X, int32 Y, int32 Z, int32 Mip) const
+	{
+		const int32 W = MipExtent(Width, Mip);
+		const int32 H = MipExtent(Height, Mip);
+		const int32 D = bVolume ? MipExtent(Depth, Mip) : 1;
+		check(Mip >= 0 && Mip < NumMips && X >= 0 && X < W && Y >= 0 && Y < H && Z >= 0 && Z < D);
+		return Texels[MipOffset(Mip) + (Z * H + Y) * W + X];
+	}
+
+	FString FShaderHarness::MakeComputeShader(const FCustomExpressionRecord& Record, const FMatrix44f& WorldToLocal)
 	{
 		TArray<FValueSlot> Slots;
 		const int32 Stride = LayOutValues(Record, Slots);
@@ -560,7 +606,15 @@ namespace StandIn
 		Source += TEXT("struct FLWCInverseMatrix\n{\n\tfloat4x4 M;\n\tfloat3 PreTranslation;\n};\n");
 		Source += TEXT("struct FPrimitiveSceneData\n{\n\tFLWCInverseMatrix WorldToLocal;\n};\n");
 		Source += TEXT("FPrimitiveSceneData GetPrimitiveData(uint PrimitiveId)\n{\n\tFPrimitiveSceneData Data;\n");
-		Source += TEXT("\tData.WorldToLocal.M = float4x4(1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1);\n");
+		FString Matrix;
+		for (int32 Row = 0; Row < 4; ++Row)
+		{
+			for (int32 Column = 0; Column < 4; ++Column)
+			{
+				Matrix += FString::Printf(TEXT("%s%.9g"), Row + Column ? TEXT(", ") : TEXT(""), (double)WorldToLocal.M[Row][Column]);
+			}
+		}
+		Source += FString::Printf(TEXT("\tData.WorldToLocal.M = float4x4(%s);\n"), *Matrix);
 		Source += TEXT("\tData.WorldToLocal.PreTranslation = float3(0, 0, 0);\n\treturn Data;\n}\n");
 		Source += TEXT("float4x4 LWCToFloat(FLWCInverseMatrix Value)\n{\n\treturn Value.M;\n}\n\n");
 		Source += Record.Definition;
@@ -678,7 +732,7 @@ namespace StandIn
 	}
 
 	bool FShaderHarness::Run(const FCustomExpressionRecord& Record, const TArray<FShaderCase>& Cases,
-		const TMap<FString, FShaderTexture>& Textures, TArray<FVector4f>& OutResults, FString& OutError)
+		const TMap<FString, FShaderTexture>& Textures, TArray<FVector4f>& OutResults, FString& OutError, const FMatrix44f& WorldToLocal)
 	{
 		OutResults.Reset();
 		FVulkanDevice& Vk = GetDevice();
@@ -717,14 +771,21 @@ namespace StandIn
 			}
 		}
 
-		const FString Source = MakeComputeShader(Record);
-		TArray<uint32> Spirv;
-		FString Log;
-		if (!CompileHlsl(Source, Spirv, Log))
+		// Runs of one template differ in their cases and textures, not in the text: compile it once.
+		static TMap<FString, TArray<uint32>> Compiled;
+		const FString Source = MakeComputeShader(Record, WorldToLocal);
+		if (!Compiled.Contains(Source))
 		{
-			OutError = TEXT("glslang: ") + Log;
-			return false;
+			TArray<uint32> Spirv;
+			FString Log;
+			if (!CompileHlsl(Source, Spirv, Log))
+			{
+				OutError = TEXT("glslang: ") + Log;
+				return false;
+			}
+			Compiled.Add(Source, Spirv);
 		}
+		const TArray<uint32>& Spirv = Compiled[Source];
 
 		FRunResources R(Vk);
 		VkBuffer InputBuffer;
