@@ -33,6 +33,18 @@ function(expect_in_order TEXT)
 	endforeach()
 endfunction()
 
+# A settings file written before a run that must leave it alone, and the check that it did.
+set(KEPT_SETTINGS "[ZORLightSettings]\nWindSpeed=12.5\n")
+function(write_settings_to_keep)
+	file(WRITE ${WORK}/Project/Config/ZORLightSettings.ini "${KEPT_SETTINGS}")
+endfunction()
+function(expect_settings_kept WHAT)
+	file(READ ${WORK}/Project/Config/ZORLightSettings.ini _ini)
+	if(NOT "${_ini}" STREQUAL "${KEPT_SETTINGS}")
+		message(FATAL_ERROR "${WHAT} let the settings file change:\n${_ini}")
+	endif()
+endfunction()
+
 # Checks the exit code of the last run (rc), showing what it printed (out, err) when it differs.
 function(expect_exit CODE)
 	if(NOT rc EQUAL ${CODE})

@@ -134,11 +134,6 @@ namespace EditorHost
 		return true;
 	}
 
-	FString CheckNotEmpty(const FString& Value)
-	{
-		return Value.IsEmpty() ? FString(TEXT("needs a value that is not empty")) : FString();
-	}
-
 	int32 FindStep(const TArray<FHostStep>& Steps, const TCHAR* Name)
 	{
 		return Steps.IndexOfByPredicate([Name](const FHostStep& Step)
@@ -837,7 +832,7 @@ namespace
 				Value.Split(TEXT("="), &Label, &Number, ESearchCase::CaseSensitive, ESearchDir::FromEnd);
 				return RunMenuEdit(Run, EMenuEdit::Set, Label, Number);
 			}, true, true});
-		Options.Add({TEXT("--toggle"), TEXT("\"Label\""), TEXT("clicks that entry of the drop-down"), &CheckNotEmpty,
+		Options.Add({TEXT("--toggle"), TEXT("\"Label\""), TEXT("clicks that entry of the drop-down"), nullptr,
 			[](FHostRun& Run, const FString& Value)
 			{
 				return RunMenuEdit(Run, EMenuEdit::Toggle, Value, FString());
@@ -877,7 +872,7 @@ namespace
 				return Value.Split(TEXT("="), &Name, &Number, ESearchCase::CaseSensitive, ESearchDir::FromEnd) && !Name.IsEmpty() && UE::StandIn::ParseTypedNumber(Number).IsSet()
 					? FString() : FString::Printf(TEXT("needs \"NAME=NUMBER\", got '%s'"), *Value);
 			}, &RunMATypeNumber});
-		Options.Add({TEXT("--uncheck-mode"), TEXT("NAME"), TEXT("unticks the mode row named NAME"), &CheckNotEmpty, &RunUncheckMode});
+		Options.Add({TEXT("--uncheck-mode"), TEXT("NAME"), TEXT("unticks the mode row named NAME"), nullptr, &RunUncheckMode});
 		Options.Add({TEXT("--sort"), TEXT("COLUMN[:desc]"), TEXT("clicks the patch list's header (ActorName, FixtureType, Mode, Patch) until it sorts that way"),
 			[](const FString& Value)
 			{
@@ -887,7 +882,7 @@ namespace
 				return !Column.IsEmpty() && (Direction.Equals(TEXT("asc"), ESearchCase::CaseSensitive) || Direction.Equals(TEXT("desc"), ESearchCase::CaseSensitive))
 					? FString() : FString::Printf(TEXT("takes COLUMN or COLUMN:desc, got '%s'"), *Value);
 			}, &RunSort});
-		Options.Add({TEXT("--export"), TEXT("DIR"), TEXT("clicks the tool's \"Export\", answers the folder dialog with DIR, and lists the files written"), &CheckNotEmpty, &RunExport});
+		Options.Add({TEXT("--export"), TEXT("DIR"), TEXT("clicks the tool's \"Export\", answers the folder dialog with DIR, and lists the files written"), nullptr, &RunExport});
 	}
 
 	const TArray<FHostOption>& GetHostOptions()

@@ -76,14 +76,11 @@ namespace EditorHost
 	};
 
 	/**
-	 * Reads a file the user named (Path as given, shown as DisplayPath) as text; false with the problem in
+	 * Reads a file the user named (Path as given, bytes that need not be UTF-8) as text; false with the problem in
 	 * OutProblem ("the file does not exist", "this is a folder, not a <What>", ...). Bytes after a NUL
 	 * would be dropped without a word, so such a file is refused.
 	 */
 	bool ReadUserFile(const std::string& Path, const TCHAR* What, FString& OutText, FString& OutProblem);
-
-	/** A value check: the value must not be empty. */
-	FString CheckNotEmpty(const FString& Value);
 
 	/** The index of the first step of the option Name, or INDEX_NONE. */
 	int32 FindStep(const TArray<FHostStep>& Steps, const TCHAR* Name);
@@ -95,7 +92,7 @@ namespace EditorHost
 		/** "\"Label=Value\"" for the help; empty for an option without a value. */
 		FString ValueName;
 		FString Help;
-		/** When the command line is read: why the value cannot be used, or empty. May be unset. */
+		/** When the command line is read: why the value cannot be used, or empty (an empty value is refused before it). May be unset. */
 		TFunction<FString(const FString& Value)> CheckValue;
 		/** Does what the user does; false stops the journey (the step has called Fail). */
 		TFunction<bool(FHostRun& Run, const FString& Value)> Run;

@@ -584,7 +584,7 @@ void EditorHost::AddPrismWheelOptions(TArray<FHostOption>& Options)
 	}
 	{
 		FHostOption Option{TEXT("--shots"), TEXT("DIR"), TEXT("writes DIR/NN-<edit>.png of the canvas after opening and after each edit; it applies before the steps"),
-			&EditorHost::CheckNotEmpty,
+			nullptr,
 			[](FHostRun&, const FString& Value)
 			{
 				GJourney.ShotsDir = Value;
