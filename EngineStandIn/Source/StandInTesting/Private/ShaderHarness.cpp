@@ -533,21 +533,15 @@ namespace StandIn
 
 	FShaderTexture FShaderTexture::Filled(int32 InWidth, int32 InHeight, const FLinearColor& Color)
 	{
-		FShaderTexture Texture;
-		Texture.Width = InWidth;
-		Texture.Height = InHeight;
-		Texture.Texels.Init(Color, InWidth * InHeight);
+		FShaderTexture Texture = Blank(InWidth, InHeight, 1, false, 1);
+		Texture.Texels.Init(Color, Texture.Texels.Num());
 		return Texture;
 	}
 
 	FShaderTexture FShaderTexture::FilledVolume(int32 InSize, const FLinearColor& Color)
 	{
-		FShaderTexture Texture;
-		Texture.Width = InSize;
-		Texture.Height = InSize;
-		Texture.Depth = InSize;
-		Texture.bVolume = true;
-		Texture.Texels.Init(Color, InSize * InSize * InSize);
+		FShaderTexture Texture = Blank(InSize, InSize, InSize, true, 1);
+		Texture.Texels.Init(Color, Texture.Texels.Num());
 		return Texture;
 	}
 

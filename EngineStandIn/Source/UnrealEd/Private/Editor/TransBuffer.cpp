@@ -200,11 +200,7 @@ int32 UTransBuffer::Begin(const TCHAR* SessionContext, const FText& Description)
 	{
 		// A new step drops what was undone before it; kept aside in case the step ends up not recorded.
 		RemovedTransactions.Reset();
-		PreviousUndoCount = UndoCount;
-		for (int32 Index = UndoBuffer.Num() - UndoCount; Index < UndoBuffer.Num(); ++Index)
-		{
-			RemovedTransactions.Add(UndoBuffer[Index]);
-		}
+		RemovedTransactions.Append(UndoBuffer.GetData() + UndoBuffer.Num() - UndoCount, UndoCount);
 		UndoBuffer.RemoveAt(UndoBuffer.Num() - UndoCount, UndoCount);
 		UndoCount = 0;
 		TSharedRef<FTransaction> Transaction = MakeShared<FTransaction>(SessionContext, Description, true);
@@ -271,7 +267,7 @@ void UTransBuffer::DropActiveTransaction()
 	// Gone without a trace: what could be redone before it can be redone again.
 	UndoBuffer.Pop();
 	UndoBuffer.Append(RemovedTransactions);
-	UndoCount = PreviousUndoCount;
+	UndoCount = RemovedTransactions.Num();
 }
 
 void UTransBuffer::Reset(const FText& Reason)

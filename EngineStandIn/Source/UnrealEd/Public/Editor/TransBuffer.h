@@ -65,9 +65,8 @@ private:
 	void DropActiveTransaction();
 
 	TArray<TSharedRef<FTransaction>> UndoBuffer;
-	/** The redo list that the open transaction's Begin dropped, and its length. */
+	/** The redo list that the open transaction's Begin dropped. */
 	TArray<TSharedRef<FTransaction>> RemovedTransactions;
-	int32 PreviousUndoCount = 0;
 	TArray<int32> ActiveRecordCounts;
 	int32 ActiveCount = 0;
 	SIZE_T MaxMemory = 0;
